@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Progress.h"
 #include "RegisterState.h"
 
 #include <string>
@@ -11,7 +12,8 @@ namespace svidary {
 const std::string& RegisterFileHeader();
 
 // Appends every line of the file CurrentFileName that is not empty and does not begin with "<"
-// to DocList, unchanged. Throws IoError when the file cannot be read.
-void LoadDiplomFile(RegisterState& state);
+// to DocList, unchanged. Reports progress by the share of bytes read. Throws IoError when the
+// file cannot be read.
+void LoadDiplomFile(RegisterState& state, const ProgressCallback& progress = {});
 
 } // namespace svidary
