@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Date.h"
+#include "TextHash.h"
 
 #include <cstdint>
 #include <string>
@@ -30,6 +31,11 @@ class Classifier {
 public:
     Classifier() = default;
     explicit Classifier(std::vector<TSchoolInfo> entries);
+    // The indexes point into the entries, so a copy builds its own.
+    Classifier(const Classifier& other);
+    Classifier& operator=(const Classifier& other);
+    Classifier(Classifier&&) noexcept = default;
+    Classifier& operator=(Classifier&&) noexcept = default;
 
     const std::vector<TSchoolInfo>& entries() const { return entries_; }
     std::size_t size() const { return entries_.size(); }
@@ -52,9 +58,11 @@ public:
     std::int32_t codeAtDate(std::int32_t code, const Date& date) const;
 
 private:
+    void buildIndexes();
+
     std::vector<TSchoolInfo> entries_;
     std::unordered_map<std::int32_t, std::size_t> firstByCode_;
-    std::unordered_map<std::string, std::size_t> firstByName_;
+    std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>> firstByName_;
     std::unordered_map<std::int32_t, std::vector<const TSchoolInfo*>> byInstitution_;
 };
 

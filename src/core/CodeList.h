@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextHash.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,7 +29,7 @@ public:
 
 private:
     std::vector<std::string> names_;
-    std::unordered_map<std::string, int> firstCode_;
+    std::unordered_map<std::string, int, TextHash, std::equal_to<>> firstCode_;
 };
 
 } // namespace svidary

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -18,12 +19,19 @@ namespace svidary {
 void forEachLine(const std::filesystem::path& path,
                  const std::function<void(std::string_view line, std::size_t number)>& onLine);
 
+// The same, also calling onBytesRead with the number of bytes read so far after each chunk, so
+// that long reads can report progress.
+void forEachLine(const std::filesystem::path& path,
+                 const std::function<void(std::string_view line, std::size_t number)>& onLine,
+                 const std::function<void(std::uintmax_t bytesRead)>& onBytesRead);
+
 std::vector<std::string> readLines(const std::filesystem::path& path);
 
 // Writes the lines, each ended by CR LF, to a temporary file in the target's folder and renames
 // it over the target only when everything was written. On failure the target is unchanged and
 // IoError is thrown.
-void writeLinesAtomically(const std::filesystem::path& target, const std::vector<std::string>& lines);
+void writeLinesAtomically(const std::filesystem::path& target,
+                          const std::vector<std::string>& lines);
 
 // The path as UTF-8 text for messages and reports.
 std::string pathToUtf8(const std::filesystem::path& path);

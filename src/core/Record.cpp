@@ -1,0 +1,112 @@
+#include "Record.h"
+
+#include "TextCase.h"
+
+namespace svidary {
+
+namespace {
+
+// Removes every character c.
+void removeAll(std::string& text, char c) {
+    std::erase(text, c);
+}
+
+// Removes every run of spaces that stands right before the character c: deleting the space of
+// " c" until none is left does exactly that.
+void removeSpacesBefore(std::string& text, char c) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (text[pos] != ' ') {
+            out += text[pos++];
+            continue;
+        }
+        const std::size_t runEnd = text.find_first_not_of(' ', pos);
+        if (runEnd == std::string::npos || text[runEnd] != c) {
+            out.append(text, pos, (runEnd == std::string::npos ? text.size() : runEnd) - pos);
+        }
+        pos = runEnd == std::string::npos ? text.size() : runEnd;
+    }
+    text = std::move(out);
+}
+
+// Shrinks every run of spaces to one space.
+void collapseSpaces(std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c != ' ' || out.empty() || out.back() != ' ') {
+            out += c;
+        }
+    }
+    text = std::move(out);
+}
+
+} // namespace
+
+RecordFields SplitRecord(std::string_view line) {
+    RecordFields fields;
+    std::size_t start = 0;
+    for (int field = 0; field < FieldCount - 1; ++field) {
+        const std::size_t separator = line.find(FieldSeparator, start);
+        if (separator == std::string_view::npos) {
+            fields[field] = line.substr(start);
+            return fields;
+        }
+        fields[field] = line.substr(start, separator - start);
+        start = separator + 1;
+    }
+    fields[FieldCount - 1] = line.substr(start);
+    return fields;
+}
+
+std::string JoinRecord(const RecordFields& fields) {
+    std::size_t length = FieldCount - 1;
+    for (const auto& field : fields) {
+        length += field.size();
+    }
+    std::string line;
+    line.reserve(length);
+    for (int field = 0; field < FieldCount; ++field) {
+        if (field > 0) {
+            line += FieldSeparator;
+        }
+        line += fields[field];
+    }
+    return line;
+}
+
+std::string CleanField(std::string_view value, bool capitalise) {
+    std::string text(value);
+    if (text.empty() || text == "-") {
+        return text;
+    }
+    for (const char c : {'/', '"', '!', ':'}) {
+        removeAll(text, c);
+    }
+    removeSpacesBefore(text, ',');
+    removeSpacesBefore(text, '.');
+    collapseSpaces(text);
+    if (!text.empty() && text.front() == ' ') {
+        text.erase(0, 1);
+    }
+    if (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    if (capitalise && !text.empty()) {
+        text = toLower(text);
+        text[0] = toUpperChar(text[0]);
+    }
+    return text;
+}
+
+std::string FileBaseName(std::string_view path) {
+    const std::size_t folderEnd = path.find_last_of("/\\:");
+    const std::string_view name =
+        folderEnd == std::string_view::npos ? path : path.substr(folderEnd + 1);
+    const std::size_t dot = name.find('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(0, dot));
+}
+
+} // namespace svidary

@@ -1,0 +1,41 @@
+#include "RegisterFile.h"
+
+#include "Cp1251.h"
+#include "TextFile.h"
+
+#include <system_error>
+
+namespace svidary {
+
+const std::string& RegisterFileHeader() {
+    static const std::string header = utf8ToCp1251("<Список выданных документов>");
+    return header;
+}
+
+void LoadDiplomFile(RegisterState& state, const ProgressCallback& progress) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(state.CurrentFileName, error);
+    const long long total = error ? 0 : static_cast<long long>(size);
+    int lastStep = -1;
+
+    auto& docList = state.DocList;
+    forEachLine(
+        state.CurrentFileName,
+        [&docList](std::string_view line, std::size_t) {
+            if (!line.empty() && line.front() != '<') {
+                docList.emplace_back(line);
+            }
+        },
+        [&](std::uintmax_t bytesRead) {
+            if (!progress) {
+                return;
+            }
+            const int step = progressStep(static_cast<long long>(bytesRead), total);
+            if (step != lastStep) {
+                lastStep = step;
+                progress(step);
+            }
+        });
+}
+
+} // namespace svidary
