@@ -1,0 +1,48 @@
+#include "RegisterOpen.h"
+
+#include "Errors.h"
+#include "RegisterFile.h"
+#include "TextCase.h"
+#include "TextFile.h"
+
+#include <fstream>
+#include <utility>
+
+namespace svidary {
+
+bool IsDiplomFile(const std::filesystem::path& file) {
+    return equalsIgnoreCase(file.extension().string(), ".diplom");
+}
+
+void NewRegister(RegisterState& state, const std::filesystem::path& file) {
+    state = RegisterState{};
+    std::ofstream created(file, std::ios::binary | std::ios::trunc);
+    if (!created) {
+        throw IoError("Не удалось создать файл \"" + pathToUtf8(file) + "\"");
+    }
+    created.close();
+    state.CurrentFileName = file;
+    state.DocListsExist = true;
+    state.DocModified = false;
+}
+
+RedrawResult OpenRegister(RegisterState& state, const ReferenceData& refs,
+                          const std::filesystem::path& file, const ProgressCallback& progress) {
+    state = RegisterState{};
+    RegisterState opened;
+    opened.CurrentFileName = file;
+    opened.DocListsExist = true;
+    if (IsDiplomFile(file)) {
+        LoadDiplomFile(opened, progress);
+    }
+    RedrawResult result = RedrawRegister(opened, refs, progress);
+    opened.DocModified = false;
+    state = std::move(opened);
+    return result;
+}
+
+void CloseRegister(RegisterState& state) {
+    state = RegisterState{};
+}
+
+} // namespace svidary

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// Tables for loops that sort or search a whole register: the text order and the lower-case
+// mapping as one byte lookup each. The tables are filled from compareText and toLowerChar
+// themselves, so they cannot drift from the program's one text order; compare() gives the same
+// sign as compareText for every pair of texts.
+namespace svidary {
+
+class TextCollation {
+public:
+    // Built once, on first use.
+    static const TextCollation& instance();
+
+    // The weight of a byte's lower-case letter: 1..255, in the order of the text order.
+    unsigned char weight(unsigned char byte) const { return weights_[byte]; }
+    char lower(char c) const { return static_cast<char>(lower_[static_cast<unsigned char>(c)]); }
+
+    // Negative, zero or positive, as compareText.
+    int compare(std::string_view a, std::string_view b) const;
+    bool less(std::string_view a, std::string_view b) const { return compare(a, b) < 0; }
+
+    // The weights of the first eight bytes packed big-endian, zero-padded. Texts with different
+    // keys are ordered as their keys; equal keys need compare().
+    std::uint64_t prefixKey(std::string_view text) const;
+
+    // Whether the lowered haystack contains the lowered needle; the needle is given lowered.
+    bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) const;
+
+private:
+    TextCollation();
+
+    std::array<unsigned char, 256> weights_{};
+    std::array<unsigned char, 256> lower_{};
+};
+
+} // namespace svidary
