@@ -1,0 +1,8 @@
+#include "CliApp.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return svidary::cli::RunCli(arguments, argc > 0 ? argv[0] : "", std::cout, std::cerr);
+}
