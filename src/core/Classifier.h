@@ -61,7 +61,14 @@ private:
     void buildIndexes();
 
     std::vector<TSchoolInfo> entries_;
-    std::unordered_map<std::int32_t, std::size_t> firstByCode_;
+    // Where the first entry of a code stands: in the table and among its institution's names.
+    struct CodeIndex {
+        std::size_t entry = 0;
+        const std::vector<const TSchoolInfo*>* names = nullptr;
+        std::size_t position = 0;
+    };
+
+    std::unordered_map<std::int32_t, CodeIndex> firstByCode_;
     std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>> firstByName_;
     std::unordered_map<std::int32_t, std::vector<const TSchoolInfo*>> byInstitution_;
 };
