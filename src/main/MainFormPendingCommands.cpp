@@ -1,0 +1,33 @@
+#include "MainForm.h"
+
+// Commands whose work is still to be built. They are bound to their menu items and buttons and
+// follow the command states already; until then they do nothing. Each moves to the file of its
+// own concern when it is built.
+
+void TMainForm::NewFileButtonClick() {}
+
+void TMainForm::OpenFileButtonClick() {}
+
+void TMainForm::SaveFileButtonClick() {}
+
+void TMainForm::CloseItButtonClick() {}
+
+void TMainForm::AddRecordButtonClick() {}
+
+void TMainForm::DeleteRecordButtonClick() {}
+
+void TMainForm::EditButtonClick() {}
+
+void TMainForm::ContactFilesButtonClick() {}
+
+void TMainForm::FileStatisticButtonClick() {}
+
+void TMainForm::SearchButtonClick() {}
+
+void TMainForm::ImportFromKalvClick() {}
+
+void TMainForm::Export_to_XMLClick() {}
+
+void TMainForm::N3Click() {}
+
+void TMainForm::ColumnViewOptionsClick() {}
