@@ -1,0 +1,51 @@
+#include "core/ErrorCheck.h"
+#include "RegisterTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace svidary {
+namespace {
+
+using test::recordLine;
+
+TEST(ErrorCheckTest, CleansTextFieldsAndKeepsCodesAndRegNum) {
+    const std::string line = recordLine(
+        {" 12/а ", "1 ", " 0", " иванов/ ", "ИВАН!", "иванович:", " 2000", "2005 ", "15.06.2005 ",
+         "АБ ", " 123", "-", "ТЕХНИК-ТЕХНОЛОГ", "  пищевое  ,  дело ", "\"техник\"", " 11"});
+    EXPECT_EQ(CleanRecordLine(line),
+              recordLine({" 12/а ", "1 ", " 0", "иванов", "ИВАН", "иванович", "2000", "2005",
+                          "15.06.2005", "АБ", "123", "-", "Техник-технолог", "Пищевое, дело",
+                          "Техник", " 11"}));
+}
+
+TEST(ErrorCheckTest, CleanRecordIsUnchanged) {
+    const std::string line = test::makeRecord({});
+    EXPECT_EQ(CleanRecordLine(line), line);
+}
+
+TEST(ErrorCheckTest, ShortLineGetsAllSixteenFields) {
+    EXPECT_EQ(CleanRecordLine("1\x0F"
+                              "2"),
+              std::string("1\x0F"
+                          "2") +
+                  std::string(14, '\x0F'));
+}
+
+TEST(ErrorCheckTest, CleansEveryRecordInOrder) {
+    const std::vector<std::string> lines = {recordLine({"1", "1", "0", "А/Б"}),
+                                            recordLine({"2", "1", "0", "В!Г"})};
+    std::vector<int> steps;
+    const std::vector<std::string> cleaned =
+        CleanRecordLines(lines, [&steps](int step) { steps.push_back(step); });
+    ASSERT_EQ(cleaned.size(), 2U);
+    EXPECT_EQ(cleaned[0], CleanRecordLine(lines[0]));
+    EXPECT_EQ(cleaned[1], CleanRecordLine(lines[1]));
+    EXPECT_EQ(cleaned[0].substr(0, 8), test::cp("1\x0F"
+                                                "1\x0F"
+                                                "0\x0F"
+                                                "АБ"));
+    EXPECT_FALSE(steps.empty());
+}
+
+} // namespace
+} // namespace svidary
