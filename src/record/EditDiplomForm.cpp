@@ -195,7 +195,8 @@ void TEditDiplomForm::buildControls() {
 }
 
 // The institution across the top; the type and the three specialty lists across the full
-// width; the person and the registration on the left, the document itself on the right.
+// width; the person and the registration on the left, the document itself on the right. The
+// fields of a row line up at the bottom, since a long caption takes two lines.
 void TEditDiplomForm::buildLayout() {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(44);
@@ -227,9 +228,9 @@ void TEditDiplomForm::buildLayout() {
         captioned(QStringLiteral("Год окончания:"), YearEnd_CB, ColumnWidth),
     };
     for (std::size_t i = 0; i < left.size(); ++i) {
-        grid->addWidget(left[i], row + static_cast<int>(i), 0, Qt::AlignTop);
+        grid->addWidget(left[i], row + static_cast<int>(i), 0, Qt::AlignBottom);
         if (i < right.size()) {
-            grid->addWidget(right[i], row + static_cast<int>(i), 1, Qt::AlignTop);
+            grid->addWidget(right[i], row + static_cast<int>(i), 1, Qt::AlignBottom);
         }
     }
     row += static_cast<int>(left.size());
