@@ -2,8 +2,50 @@
 
 #include "Record.h"
 #include "RecordView.h"
+#include "TextCase.h"
+#include "TwoThreads.h"
 
 namespace svidary {
+
+namespace {
+
+// Whether CleanField would give the value back unchanged: nothing to remove, no space to drop
+// and, when capitalising, the letters already as capitalising leaves them. Most fields of a
+// register that was saved before are clean, and this spares them a copy.
+bool isCleanField(std::string_view value, bool capitalise) {
+    if (value.empty() || value == "-") {
+        return true;
+    }
+    if (value.front() == ' ' || value.back() == ' ') {
+        return false;
+    }
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '/' || c == '"' || c == '!' || c == ':') {
+            return false;
+        }
+        if (c == ' ') {
+            const char next = value[i + 1]; // never past the end: the last byte is no space
+            if (next == ' ' || next == ',' || next == '.') {
+                return false;
+            }
+        }
+        if (capitalise && i > 0 && toLowerChar(c) != c) {
+            return false;
+        }
+    }
+    return !capitalise || toUpperChar(toLowerChar(value.front())) == value.front();
+}
+
+void appendCleaned(std::string& out, std::string_view value, bool capitalise) {
+    if (isCleanField(value, capitalise)) {
+        out.append(value);
+    } else {
+        out.append(CleanField(value, capitalise));
+    }
+}
+
+} // namespace
 
 std::string CleanRecordLine(std::string_view line) {
     const RecordFieldViews fields = SplitRecordView(line);
@@ -14,9 +56,9 @@ std::string CleanRecordLine(std::string_view line) {
             cleaned.push_back(FieldSeparator);
         }
         if (field >= F && field <= Pasp) {
-            cleaned.append(CleanField(fields[field], false));
+            appendCleaned(cleaned, fields[field], false);
         } else if (field >= Spec && field <= Kw) {
-            cleaned.append(CleanField(fields[field], true));
+            appendCleaned(cleaned, fields[field], true);
         } else {
             cleaned.append(fields[field]);
         }
@@ -26,18 +68,23 @@ std::string CleanRecordLine(std::string_view line) {
 
 std::vector<std::string> CleanRecordLines(const std::vector<std::string>& lines,
                                           const ProgressCallback& progress) {
-    std::vector<std::string> cleaned;
-    cleaned.reserve(lines.size());
-    int reportedStep = -1;
-    for (std::size_t record = 0; record < lines.size(); ++record) {
-        cleaned.push_back(CleanRecordLine(lines[record]));
-        const int step =
-            progressStep(static_cast<long long>(record), static_cast<long long>(lines.size()));
-        if (progress && step != reportedStep) {
-            reportedStep = step;
-            progress(step);
+    std::vector<std::string> cleaned(lines.size());
+    RunOnTwoThreads(lines.size(), [&](std::size_t begin, std::size_t end, bool onCallerThread) {
+        int reportedStep = -1;
+        for (std::size_t record = begin; record < end; ++record) {
+            cleaned[record] = CleanRecordLine(lines[record]);
+            if (!onCallerThread || !progress) {
+                continue;
+            }
+            // The halves run side by side: the caller's half tells how far both are.
+            const int step = progressStep(static_cast<long long>(record - begin),
+                                          static_cast<long long>(end - begin));
+            if (step != reportedStep) {
+                reportedStep = step;
+                progress(step);
+            }
         }
-    }
+    });
     return cleaned;
 }
 

@@ -7,9 +7,11 @@
 #include "RecordView.h"
 #include "SchoolCodeCorrection.h"
 #include "TextCollation.h"
+#include "TwoThreads.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 namespace svidary {
@@ -24,7 +26,7 @@ struct KeyEntry {
     std::uint32_t record;
 };
 
-std::string JoinWithSchoolCode(const RecordFieldViews& fields, std::int32_t schoolCode) {
+std::string joinWithSchoolCode(const RecordFieldViews& fields, std::int32_t schoolCode) {
     std::string line;
     for (int field = 0; field < School; ++field) {
         line.append(fields[field]).push_back(FieldSeparator);
@@ -39,6 +41,49 @@ std::string JoinWithSchoolCode(const RecordFieldViews& fields, std::int32_t scho
                           ")");
 }
 
+// The records of one half of the register: their keys in one buffer, and their corrections.
+struct PlannedRecords {
+    std::string keyBuffer;
+    std::vector<KeyEntry> entries;
+    std::vector<std::pair<std::size_t, std::string>> corrections;
+};
+
+void planRecords(const std::vector<std::string>& lines, const ReferenceData& refs,
+                 std::size_t begin, std::size_t end, PlannedRecords& planned,
+                 const ProgressCallback* progress) {
+    const TextCollation& collation = TextCollation::instance();
+    planned.keyBuffer.reserve((end - begin) * 24);
+    planned.entries.reserve(end - begin);
+    int reportedStep = -1;
+    for (std::size_t record = begin; record < end; ++record) {
+        RecordFieldViews fields = SplitRecordView(lines[record]);
+        try {
+            parseInt(fields[Level]);
+            if (const auto corrected = CorrectedSchoolCode(fields, refs)) {
+                planned.corrections.emplace_back(record, joinWithSchoolCode(fields, *corrected));
+                fields = SplitRecordView(planned.corrections.back().second);
+            }
+        } catch (const ConversionError& error) {
+            rethrowForRecord(error, record);
+        }
+        const std::size_t offset = planned.keyBuffer.size();
+        AppendLongDuplicateKey(planned.keyBuffer, fields);
+        const std::string_view key(planned.keyBuffer.data() + offset,
+                                   planned.keyBuffer.size() - offset);
+        planned.entries.push_back({collation.prefixKey(key), static_cast<std::uint32_t>(offset),
+                                   static_cast<std::uint32_t>(key.size()),
+                                   static_cast<std::uint32_t>(record)});
+        if (progress != nullptr && *progress) {
+            const int step = progressStep(static_cast<long long>(record - begin + 1),
+                                          static_cast<long long>(end - begin));
+            if (step != reportedStep) {
+                reportedStep = step;
+                (*progress)(step);
+            }
+        }
+    }
+}
+
 } // namespace
 
 RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData& refs,
@@ -50,36 +95,23 @@ RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData
     }
     const TextCollation& collation = TextCollation::instance();
 
-    std::string keyBuffer;
-    keyBuffer.reserve(count * 24);
-    std::vector<KeyEntry> entries;
-    entries.reserve(count);
-    int reportedStep = -1;
-    for (std::size_t record = 0; record < count; ++record) {
-        RecordFieldViews fields = SplitRecordView(lines[record]);
-        std::string correctedSchoolCode;
-        try {
-            parseInt(fields[Level]);
-            if (const auto corrected = CorrectedSchoolCode(fields, refs)) {
-                plan.corrections.emplace_back(record, JoinWithSchoolCode(fields, *corrected));
-                fields = SplitRecordView(plan.corrections.back().second);
-            }
-        } catch (const ConversionError& error) {
-            rethrowForRecord(error, record);
-        }
-        const std::size_t offset = keyBuffer.size();
-        AppendLongDuplicateKey(keyBuffer, fields);
-        const std::string_view key(keyBuffer.data() + offset, keyBuffer.size() - offset);
-        entries.push_back({collation.prefixKey(key), static_cast<std::uint32_t>(offset),
-                           static_cast<std::uint32_t>(key.size()),
-                           static_cast<std::uint32_t>(record)});
-        const int step =
-            progressStep(static_cast<long long>(record + 1), static_cast<long long>(count));
-        if (progress && step != reportedStep) {
-            reportedStep = step;
-            progress(step);
-        }
+    // The caller's half reports the progress; the halves run side by side.
+    PlannedRecords halves[2];
+    RunOnTwoThreads(count, [&](std::size_t begin, std::size_t end, bool onCallerThread) {
+        planRecords(lines, refs, begin, end, halves[onCallerThread ? 0 : 1],
+                    onCallerThread ? &progress : nullptr);
+    });
+    std::string keyBuffer = std::move(halves[0].keyBuffer);
+    std::vector<KeyEntry> entries = std::move(halves[0].entries);
+    plan.corrections = std::move(halves[0].corrections);
+    const auto secondOffset = static_cast<std::uint32_t>(keyBuffer.size());
+    keyBuffer += halves[1].keyBuffer;
+    for (KeyEntry entry : halves[1].entries) {
+        entry.offset += secondOffset;
+        entries.push_back(entry);
     }
+    std::move(halves[1].corrections.begin(), halves[1].corrections.end(),
+              std::back_inserter(plan.corrections));
 
     const auto keyOf = [&keyBuffer](const KeyEntry& entry) {
         return std::string_view(keyBuffer.data() + entry.offset, entry.length);

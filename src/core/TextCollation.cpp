@@ -39,22 +39,58 @@ TextCollation::TextCollation() {
     }
     for (int byte = 0; byte < 256; ++byte) {
         weights_[byte] = weightOfLowered[lower_[byte]];
+        otherCase_[byte] = static_cast<unsigned char>(byte);
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+        if (lower_[byte] != byte) {
+            otherCase_[lower_[byte]] = static_cast<unsigned char>(byte);
+        }
     }
 }
 
+namespace {
+
+// The position of the first byte from `from` on where the texts differ, or `end`. Eight bytes at
+// a time: most texts that are compared share long stretches (keys, names of one institution).
+std::size_t firstDifference(const char* a, const char* b, std::size_t from, std::size_t end) {
+    std::size_t i = from;
+    for (; i + 8 <= end; i += 8) {
+        std::uint64_t wordA = 0;
+        std::uint64_t wordB = 0;
+        std::memcpy(&wordA, a + i, 8);
+        std::memcpy(&wordB, b + i, 8);
+        if (wordA != wordB) {
+            break;
+        }
+    }
+    while (i < end && a[i] == b[i]) {
+        ++i;
+    }
+    return i;
+}
+
+} // namespace
+
 int TextCollation::compare(std::string_view a, std::string_view b) const {
     const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const int difference =
-            weights_[static_cast<unsigned char>(a[i])] - weights_[static_cast<unsigned char>(b[i])];
+    int raw = 0;
+    for (std::size_t i = firstDifference(a.data(), b.data(), 0, common); i < common;
+         i = firstDifference(a.data(), b.data(), i + 1, common)) {
+        const auto byteA = static_cast<unsigned char>(a[i]);
+        const auto byteB = static_cast<unsigned char>(b[i]);
+        const int difference = weights_[byteA] - weights_[byteB];
         if (difference != 0) {
             return difference;
+        }
+        // The same letter in another case: decides only when all else is equal.
+        if (raw == 0) {
+            raw = byteA - byteB;
         }
     }
     if (a.size() != b.size()) {
         return a.size() < b.size() ? -1 : 1;
     }
-    return common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
+    return raw;
 }
 
 std::uint64_t TextCollation::prefixKey(std::string_view text) const {
@@ -73,20 +109,33 @@ bool TextCollation::containsLowered(std::string_view haystack,
     if (loweredNeedle.empty() || loweredNeedle.size() > haystack.size()) {
         return false;
     }
+    // Candidates are found with memchr for the first letter in each of its cases.
     const auto first = static_cast<unsigned char>(loweredNeedle[0]);
-    const std::size_t lastStart = haystack.size() - loweredNeedle.size();
-    for (std::size_t start = 0; start <= lastStart; ++start) {
-        if (lower_[static_cast<unsigned char>(haystack[start])] != first) {
-            continue;
-        }
+    const auto other = static_cast<unsigned char>(otherCase_[first]);
+    const char* const begin = haystack.data();
+    const std::size_t candidates = haystack.size() - loweredNeedle.size() + 1;
+    const auto next = [&](unsigned char byte, std::size_t from) {
+        const void* found = std::memchr(begin + from, byte, candidates - from);
+        return found == nullptr ? candidates
+                                : static_cast<std::size_t>(static_cast<const char*>(found) - begin);
+    };
+    std::size_t nextFirst = next(first, 0);
+    std::size_t nextOther = other == first ? candidates : next(other, 0);
+    while (nextFirst < candidates || nextOther < candidates) {
+        const std::size_t start = std::min(nextFirst, nextOther);
         std::size_t matched = 1;
         while (matched < loweredNeedle.size() &&
-               lower_[static_cast<unsigned char>(haystack[start + matched])] ==
+               lower_[static_cast<unsigned char>(begin[start + matched])] ==
                    static_cast<unsigned char>(loweredNeedle[matched])) {
             ++matched;
         }
         if (matched == loweredNeedle.size()) {
             return true;
+        }
+        if (start == nextFirst) {
+            nextFirst = start + 1 < candidates ? next(first, start + 1) : candidates;
+        } else {
+            nextOther = start + 1 < candidates ? next(other, start + 1) : candidates;
         }
     }
     return false;

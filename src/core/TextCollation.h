@@ -35,6 +35,8 @@ private:
 
     std::array<unsigned char, 256> weights_{};
     std::array<unsigned char, 256> lower_{};
+    // For a small letter, its capital; for any other byte, the byte itself.
+    std::array<unsigned char, 256> otherCase_{};
 };
 
 } // namespace svidary

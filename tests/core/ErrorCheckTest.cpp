@@ -1,7 +1,10 @@
 #include "core/ErrorCheck.h"
 #include "RegisterTestSupport.h"
+#include "core/Cp1251.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace svidary {
 namespace {
@@ -45,6 +48,28 @@ TEST(ErrorCheckTest, CleansEveryRecordInOrder) {
                                                 "0\x0F"
                                                 "АБ"));
     EXPECT_FALSE(steps.empty());
+}
+
+// Clean fields are passed through without CleanField; the result must be CleanField's all the
+// same, whatever the field holds.
+TEST(ErrorCheckTest, AgreesWithCleanFieldOnRandomFields) {
+    const std::string alphabet = test::cp("аАяЯёЁzZ1 ,.-/!:\"");
+    std::mt19937 random(3);
+    for (int i = 0; i < 20000; ++i) {
+        RecordFields fields;
+        for (std::string& field : fields) {
+            const int length = static_cast<int>(random() % 6);
+            for (int c = 0; c < length; ++c) {
+                field.push_back(alphabet[random() % alphabet.size()]);
+            }
+        }
+        RecordFields expected = fields;
+        for (int field = F; field <= Kw; ++field) {
+            expected[field] = CleanField(fields[field], field >= Spec);
+        }
+        ASSERT_EQ(CleanRecordLine(JoinRecord(fields)), JoinRecord(expected))
+            << cp1251ToUtf8(JoinRecord(fields));
+    }
 }
 
 } // namespace
