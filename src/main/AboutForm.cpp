@@ -36,6 +36,10 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(FormWidth, FormHeight);
+    // The window has a fixed size: the text is set small enough for its longest line to fit.
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    setFont(small);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);

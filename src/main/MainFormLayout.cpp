@@ -144,12 +144,13 @@ void TMainForm::createToolBar() {
 
     auto* searchPanel = new QWidget;
     searchPanel->setObjectName(QStringLiteral("Panel1"));
+    searchPanel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* searchLayout = new QHBoxLayout(searchPanel);
     searchLayout->setContentsMargins(0, 0, 4, 0);
     auto* searchEdit = new QLineEdit(QStringLiteral("Диплом"));
     searchEdit->setObjectName(QStringLiteral("Edit1"));
     searchEdit->setFixedWidth(SearchEditWidth);
-    searchLayout->addWidget(searchEdit, 0, Qt::AlignVCenter);
+    searchLayout->addWidget(searchEdit, 0, Qt::AlignLeft | Qt::AlignVCenter);
     toolBar_->addWidget(searchPanel);
 
     addToolButton(QStringLiteral("SearchButton"), QStringLiteral("Поиск"), 9,
