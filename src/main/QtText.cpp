@@ -2,6 +2,8 @@
 
 #include "core/Cp1251.h"
 
+#include <QList>
+
 QString toQt(std::string_view cp1251) {
     QString text;
     text.reserve(static_cast<qsizetype>(cp1251.size()));
