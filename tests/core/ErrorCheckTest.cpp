@@ -50,6 +50,19 @@ TEST(ErrorCheckTest, CleansEveryRecordInOrder) {
     EXPECT_FALSE(steps.empty());
 }
 
+TEST(ErrorCheckTest, LargeRegisterIsCleanedInOrder) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 120000; ++i) {
+        lines.push_back(recordLine({std::to_string(i), "1", "0", "А /" + std::to_string(i)}));
+    }
+    const std::vector<std::string> cleaned = CleanRecordLines(lines);
+    ASSERT_EQ(cleaned.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); i += 997) {
+        ASSERT_EQ(cleaned[i], CleanRecordLine(lines[i])) << i;
+    }
+    EXPECT_EQ(cleaned.back(), CleanRecordLine(lines.back()));
+}
+
 // Clean fields are passed through without CleanField; the result must be CleanField's all the
 // same, whatever the field holds.
 TEST(ErrorCheckTest, AgreesWithCleanFieldOnRandomFields) {

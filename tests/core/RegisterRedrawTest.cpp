@@ -143,6 +143,71 @@ TEST(RegisterRedrawTest, ReportsProgressUpTo28) {
     EXPECT_EQ(steps.back(), ProgressSteps);
 }
 
+// Large registers are planned in two halves on two threads; the result must not show it.
+class LargeRegisterRedrawTest : public ::testing::Test {
+protected:
+    static constexpr std::size_t Count = 120000;
+
+    LargeRegisterRedrawTest() {
+        for (std::size_t i = 0; i < Count; ++i) {
+            lines_.push_back(makeRecord({.number = std::to_string(i)}));
+        }
+    }
+
+    const ReferenceData refs_ = test::registerTestRefs();
+    std::vector<std::string> lines_;
+};
+
+TEST_F(LargeRegisterRedrawTest, FindsDuplicatesAndCorrectionsAcrossTheHalves) {
+    lines_[5] = makeRecord({.number = "dup"});
+    lines_[Count - 5] = makeRecord({.number = "dup"});
+    lines_[Count - 1] = makeRecord({.issued = "15.06.2005", .number = "last", .school = "10"});
+    RegisterState state = registerOf(lines_);
+    const RedrawResult result = RedrawRegister(state, refs_);
+    EXPECT_EQ(result.duplicateLines, std::vector<std::string>{cp("Диплом, серия: АБ, номер: dup")});
+    EXPECT_EQ(result.correctedCount, 1U);
+    EXPECT_EQ(state.DocList[Count - 1],
+              makeRecord({.issued = "15.06.2005", .number = "last", .school = "11"}));
+    ASSERT_EQ(state.DocKeys.size(), Count);
+    EXPECT_TRUE(std::is_sorted(state.DocKeys.begin(), state.DocKeys.end(), TextLess{}));
+}
+
+struct LargeErrorCase {
+    const char* name;
+    std::vector<std::size_t> badRecords;
+    const char* message;
+};
+
+class LargeRegisterErrorTest : public LargeRegisterRedrawTest,
+                               public ::testing::WithParamInterface<LargeErrorCase> {};
+
+TEST_P(LargeRegisterErrorTest, ReportsTheEarliestBadRecord) {
+    for (const std::size_t record : GetParam().badRecords) {
+        std::string badCode = "n";
+        badCode += std::to_string(record + 1);
+        lines_[record] = makeRecord({.school = badCode});
+    }
+    RegisterState state = registerOf(lines_);
+    try {
+        RedrawRegister(state, refs_);
+        FAIL() << "no error";
+    } catch (const ConversionError& error) {
+        EXPECT_STREQ(error.what(), GetParam().message);
+    }
+    EXPECT_EQ(state.DocList, lines_);
+    EXPECT_TRUE(state.DocKeys.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Halves, LargeRegisterErrorTest,
+    ::testing::Values(
+        LargeErrorCase{"FirstHalf", {9}, "'n10' is not a valid integer value (запись 10)"},
+        LargeErrorCase{
+            "SecondHalf", {119000}, "'n119001' is not a valid integer value (запись 119001)"},
+        LargeErrorCase{
+            "BothHalves", {110000, 59999}, "'n60000' is not a valid integer value (запись 60000)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(RegisterRedrawTest, EmptyRegisterHasNoKeys) {
     const ReferenceData refs = test::registerTestRefs();
     RegisterState state = registerOf({});
