@@ -4,7 +4,9 @@
 #include "RecordView.h"
 #include "RegisterCells.h"
 #include "TextCollation.h"
+#include "TwoThreads.h"
 
+#include <algorithm>
 #include <limits>
 #include <unordered_map>
 
@@ -113,15 +115,62 @@ private:
     std::unordered_map<std::int32_t, bool> schoolMatches_;
 };
 
-std::optional<std::size_t> firstMatch(const std::vector<std::string>& lines,
-                                      const RowOrder& rowOrder, RowMatcher& matcher,
-                                      std::size_t from) {
-    for (std::size_t row = from; row < rowOrder.size(); ++row) {
+// Rows this close to the start are tried one by one in the table's order; beyond them, the
+// records are tested in register order instead, where memory is read in sequence: in a sorted
+// table's order every row is somewhere else in memory, which costs more than the test itself.
+constexpr std::size_t RowsTriedInTableOrder = 4096;
+
+std::optional<std::size_t> firstMatchNear(const std::vector<std::string>& lines,
+                                          const RowOrder& rowOrder, RowMatcher& matcher,
+                                          std::size_t from, std::size_t to) {
+    for (std::size_t row = from; row < to; ++row) {
         if (matcher.matches(lines[rowOrder[row]])) {
             return row;
         }
     }
     return std::nullopt;
+}
+
+// Whether each record matches, tested in register order on two threads.
+std::vector<char> matchingRecords(const std::vector<std::string>& lines,
+                                  const RowMatcher& matcher) {
+    std::vector<char> matching(lines.size(), 0);
+    RunOnTwoThreads(lines.size(), [&](std::size_t begin, std::size_t end, bool) {
+        RowMatcher own = matcher;
+        for (std::size_t record = begin; record < end; ++record) {
+            matching[record] = own.matches(lines[record]) ? 1 : 0;
+        }
+    });
+    return matching;
+}
+
+// The first matching row from `from` to the last, else from the first row on: the search's
+// two passes (the second needs to look only at the rows the first did not).
+std::optional<std::size_t> firstMatch(const std::vector<std::string>& lines,
+                                      const RowOrder& rowOrder, RowMatcher& matcher,
+                                      std::size_t from) {
+    const std::size_t count = rowOrder.size();
+    from = std::min(from, count);
+    const std::size_t near = std::min(count, from + RowsTriedInTableOrder);
+    if (const auto found = firstMatchNear(lines, rowOrder, matcher, from, near)) {
+        return found;
+    }
+    if (near == count && from <= RowsTriedInTableOrder) {
+        return firstMatchNear(lines, rowOrder, matcher, 0, from);
+    }
+    const std::vector<char> matching = matchingRecords(lines, matcher);
+    const auto firstIn = [&](std::size_t begin, std::size_t end) -> std::optional<std::size_t> {
+        for (std::size_t row = begin; row < end; ++row) {
+            if (matching[rowOrder[row]] != 0) {
+                return row;
+            }
+        }
+        return std::nullopt;
+    };
+    if (const auto found = firstIn(near, count)) {
+        return found;
+    }
+    return firstIn(0, from);
 }
 
 } // namespace
@@ -139,10 +188,7 @@ SearchOutcome SearchRows(const std::vector<std::string>& lines, const RowOrder& 
         needle.push_back(collation.lower(c));
     }
     RowMatcher matcher(refs, visible, std::move(needle));
-    std::optional<std::size_t> found = firstMatch(lines, rowOrder, matcher, startRow);
-    if (!found) {
-        found = firstMatch(lines, rowOrder, matcher, 0);
-    }
+    const std::optional<std::size_t> found = firstMatch(lines, rowOrder, matcher, startRow);
     if (!found) {
         return {};
     }
