@@ -1,4 +1,5 @@
 #include "Record.h"
+#include "RecordView.h"
 
 #include "TextCase.h"
 
@@ -46,18 +47,11 @@ void collapseSpaces(std::string& text) {
 } // namespace
 
 RecordFields SplitRecord(std::string_view line) {
+    const RecordFieldViews views = SplitRecordView(line);
     RecordFields fields;
-    std::size_t start = 0;
-    for (int field = 0; field < FieldCount - 1; ++field) {
-        const std::size_t separator = line.find(FieldSeparator, start);
-        if (separator == std::string_view::npos) {
-            fields[field] = line.substr(start);
-            return fields;
-        }
-        fields[field] = line.substr(start, separator - start);
-        start = separator + 1;
+    for (int field = 0; field < FieldCount; ++field) {
+        fields[field] = views[field];
     }
-    fields[FieldCount - 1] = line.substr(start);
     return fields;
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // The sixteen fields of a record line as views into the line, for loops over a whole register
-// that must not allocate per field. Splits exactly as SplitRecord does.
+// that must not allocate per field. SplitRecord copies these views into strings.
 namespace svidary {
 
 using RecordFieldViews = std::array<std::string_view, FieldCount>;
