@@ -15,9 +15,9 @@ run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 		echo "No display found. Run the program under a virtual display:"; \
 		echo "  xvfb-run -a -s '-screen 0 1280x900x24' $(BUILD_DIR)/svidary"; \
-		exit 1; \
+	else \
+		cd $(BUILD_DIR) && ./svidary; \
 	fi
-	cd $(BUILD_DIR) && ./svidary
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
