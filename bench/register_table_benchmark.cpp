@@ -147,7 +147,7 @@ BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ErrorCheck(benchmark::State& state) {
     const OpenRegister& opened = openRegister();
     for (auto _ : state) {
-        std::vector<std::string> cleaned = CleanRecordLines(opened.state.DocList);
+        LineChanges cleaned = CleanRecordLines(opened.state.DocList);
         benchmark::DoNotOptimize(cleaned.data());
     }
 }

@@ -5,6 +5,9 @@
 #include "TextCase.h"
 #include "TwoThreads.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace svidary {
 
 namespace {
@@ -37,6 +40,22 @@ bool isCleanField(std::string_view value, bool capitalise) {
     return !capitalise || toUpperChar(toLowerChar(value.front())) == value.front();
 }
 
+// Whether CleanRecordLine would give the line back unchanged: all sixteen fields there and
+// every text field clean.
+bool isCleanRecord(std::string_view line) {
+    const RecordFieldViews fields = SplitRecordView(line);
+    if (static_cast<std::size_t>(std::count(line.begin(), line.end(), FieldSeparator)) <
+        FieldCount - 1) {
+        return false;
+    }
+    for (int field = F; field <= Kw; ++field) {
+        if (!isCleanField(fields[field], field >= Spec)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void appendCleaned(std::string& out, std::string_view value, bool capitalise) {
     if (isCleanField(value, capitalise)) {
         out.append(value);
@@ -66,13 +85,16 @@ std::string CleanRecordLine(std::string_view line) {
     return cleaned;
 }
 
-std::vector<std::string> CleanRecordLines(const std::vector<std::string>& lines,
-                                          const ProgressCallback& progress) {
-    std::vector<std::string> cleaned(lines.size());
+LineChanges CleanRecordLines(const std::vector<std::string>& lines,
+                             const ProgressCallback& progress) {
+    LineChanges halves[2];
     RunOnTwoThreads(lines.size(), [&](std::size_t begin, std::size_t end, bool onCallerThread) {
+        LineChanges& changes = halves[onCallerThread ? 0 : 1];
         int reportedStep = -1;
         for (std::size_t record = begin; record < end; ++record) {
-            cleaned[record] = CleanRecordLine(lines[record]);
+            if (!isCleanRecord(lines[record])) {
+                changes.emplace_back(record, CleanRecordLine(lines[record]));
+            }
             if (!onCallerThread || !progress) {
                 continue;
             }
@@ -85,7 +107,9 @@ std::vector<std::string> CleanRecordLines(const std::vector<std::string>& lines,
             }
         }
     });
-    return cleaned;
+    LineChanges changes = std::move(halves[0]);
+    std::move(halves[1].begin(), halves[1].end(), std::back_inserter(changes));
+    return changes;
 }
 
 } // namespace svidary

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LineChanges.h"
 #include "Progress.h"
 
 #include <string>
@@ -13,8 +14,9 @@ namespace svidary {
 // fields 1, 2, 3 and 16 stay as they are. The sixteen fields are joined again.
 std::string CleanRecordLine(std::string_view line);
 
-// The cleaned lines of a whole register, in the same order. Progress 0..28 by records.
-std::vector<std::string> CleanRecordLines(const std::vector<std::string>& lines,
-                                          const ProgressCallback& progress = {});
+// The records of a whole register that the cleaning changes, with their cleaned lines; a record
+// that is clean already is not copied. Progress 0..28 by records.
+LineChanges CleanRecordLines(const std::vector<std::string>& lines,
+                             const ProgressCallback& progress = {});
 
 } // namespace svidary

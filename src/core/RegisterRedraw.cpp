@@ -45,12 +45,12 @@ std::string joinWithSchoolCode(const RecordFieldViews& fields, std::int32_t scho
 struct PlannedRecords {
     std::string keyBuffer;
     std::vector<KeyEntry> entries;
-    std::vector<std::pair<std::size_t, std::string>> corrections;
+    LineChanges corrections;
 };
 
-void planRecords(const std::vector<std::string>& lines, const ReferenceData& refs,
-                 std::size_t begin, std::size_t end, PlannedRecords& planned,
-                 const ProgressCallback* progress) {
+template <typename Lines>
+void planRecords(const Lines& lines, const ReferenceData& refs, std::size_t begin, std::size_t end,
+                 PlannedRecords& planned, const ProgressCallback* progress) {
     const TextCollation& collation = TextCollation::instance();
     planned.keyBuffer.reserve((end - begin) * 24);
     planned.entries.reserve(end - begin);
@@ -84,9 +84,8 @@ void planRecords(const std::vector<std::string>& lines, const ReferenceData& ref
     }
 }
 
-} // namespace
-
-RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData& refs,
+template <typename Lines>
+RedrawPlan planRedraw(const Lines& lines, const ReferenceData& refs,
                       const ProgressCallback& progress) {
     RedrawPlan plan;
     const std::size_t count = lines.size();
@@ -143,11 +142,21 @@ RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData
     return plan;
 }
 
+} // namespace
+
+RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData& refs,
+                      const ProgressCallback& progress) {
+    return planRedraw(lines, refs, progress);
+}
+
+RedrawPlan PlanRedraw(const std::vector<std::string_view>& lines, const ReferenceData& refs,
+                      const ProgressCallback& progress) {
+    return planRedraw(lines, refs, progress);
+}
+
 void ApplyRedraw(RedrawPlan& plan, std::vector<std::string>& lines,
                  std::vector<std::string>& keys) {
-    for (auto& [record, line] : plan.corrections) {
-        lines[record] = std::move(line);
-    }
+    ApplyLineChanges(lines, plan.corrections);
     keys = std::move(plan.sortedKeys);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "LineChanges.h"
 #include "Progress.h"
 #include "ReferenceData.h"
 #include "RegisterState.h"
 
 #include <cstddef>
 #include <string>
-#include <utility>
 #include <vector>
 
 // The redraw of the register table without the window: school codes corrected in the records,
@@ -16,8 +16,8 @@
 namespace svidary {
 
 struct RedrawPlan {
-    // Records whose school code the correction changes: index in the list, corrected line.
-    std::vector<std::pair<std::size_t, std::string>> corrections;
+    // Records whose school code the correction changes, with their corrected lines.
+    LineChanges corrections;
     // One long key per record, sorted by the text order; exactly equal keys stand together.
     std::vector<std::string> sortedKeys;
     // One report line per key equal to the key before it (k equal keys give k - 1 lines).
@@ -28,6 +28,9 @@ struct RedrawPlan {
 // records. A field 2, 3 or 16 that is not an integer, or a field 9 that is not a date when the
 // correction needs it, throws ConversionError with the text and "(запись N)", N counted from 1.
 RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData& refs,
+                      const ProgressCallback& progress = {});
+// The same over lines that are views (LinesWithChanges).
+RedrawPlan PlanRedraw(const std::vector<std::string_view>& lines, const ReferenceData& refs,
                       const ProgressCallback& progress = {});
 
 // Writes the corrections into the lines and puts the keys in place of the old ones.

@@ -91,10 +91,11 @@ std::string notSavedMessage(const std::exception& error, const std::filesystem::
            "\" не сохранен, на диске он остался прежним.";
 }
 
-// Everything a save writes, finished under temporary names.
+// Everything a save writes, finished under temporary names, and the changes to the register
+// that take effect when it succeeds.
 struct StagedSave {
-    std::vector<std::string> lines;
-    std::vector<std::string> keys;
+    LineChanges cleaned;
+    RedrawPlan redrawPlan;
     RedrawResult redraw;
     std::unique_ptr<StagedFile> registerFile;
     std::unique_ptr<DuplicateReportUpdate> report;
@@ -113,22 +114,25 @@ StagedSave stageSave(const RegisterState& state, const ReferenceData& refs,
     };
     StagedSave staged;
     startStage(SaveStage::ErrorCheck);
-    staged.lines = CleanRecordLines(state.DocList, observer.progress);
+    staged.cleaned = CleanRecordLines(state.DocList, observer.progress);
+    std::vector<std::string_view> lines = LinesWithChanges(state.DocList, staged.cleaned);
 
     startStage(SaveStage::Redraw);
-    RedrawPlan plan = PlanRedraw(staged.lines, refs, observer.progress);
-    staged.redraw.recordCount = staged.lines.size();
-    staged.redraw.correctedCount = plan.corrections.size();
-    staged.redraw.duplicateLines = std::move(plan.duplicateLines);
-    ApplyRedraw(plan, staged.lines, staged.keys);
+    staged.redrawPlan = PlanRedraw(lines, refs, observer.progress);
+    for (const auto& [record, line] : staged.redrawPlan.corrections) {
+        lines[record] = line;
+    }
+    staged.redraw.recordCount = lines.size();
+    staged.redraw.correctedCount = staged.redrawPlan.corrections.size();
+    staged.redraw.duplicateLines = std::move(staged.redrawPlan.duplicateLines);
 
     startStage(SaveStage::Writing);
     staged.registerFile = std::make_unique<StagedFile>(target);
     staged.registerFile->writeLine(RegisterFileHeader());
-    const std::size_t count = staged.lines.size();
+    const std::size_t count = lines.size();
     int reportedStep = 0;
     for (std::size_t record = 0; record < count; ++record) {
-        staged.registerFile->writeLine(staged.lines[record]);
+        staged.registerFile->writeLine(lines[record]);
         const int step =
             progressStep(static_cast<long long>(record), static_cast<long long>(count));
         if (observer.progress && step != reportedStep) {
@@ -179,8 +183,8 @@ SaveResult SaveRegister(RegisterState& state, const ReferenceData& refs,
     result.savedFile = target;
     result.backupFile = backup.result();
     result.reportFile = staged.report->path();
-    state.DocList = std::move(staged.lines);
-    state.DocKeys = std::move(staged.keys);
+    ApplyLineChanges(state.DocList, staged.cleaned);
+    ApplyRedraw(staged.redrawPlan, state.DocList, state.DocKeys);
     state.CurrentFileName = target;
     state.DocModified = false;
     result.report = staged.report->commit();

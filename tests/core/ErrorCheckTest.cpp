@@ -34,33 +34,36 @@ TEST(ErrorCheckTest, ShortLineGetsAllSixteenFields) {
                   std::string(14, '\x0F'));
 }
 
-TEST(ErrorCheckTest, CleansEveryRecordInOrder) {
-    const std::vector<std::string> lines = {recordLine({"1", "1", "0", "А/Б"}),
-                                            recordLine({"2", "1", "0", "В!Г"})};
+TEST(ErrorCheckTest, ListsOnlyTheRecordsThatChange) {
+    const std::vector<std::string> lines = {test::makeRecord({}),
+                                            recordLine({"2", "1", "0", "В!Г"}),
+                                            test::makeRecord({.surname = "Петров "}),
+                                            recordLine({"4", "1", "0", "Вг"})};
     std::vector<int> steps;
-    const std::vector<std::string> cleaned =
+    const LineChanges changes =
         CleanRecordLines(lines, [&steps](int step) { steps.push_back(step); });
-    ASSERT_EQ(cleaned.size(), 2U);
-    EXPECT_EQ(cleaned[0], CleanRecordLine(lines[0]));
-    EXPECT_EQ(cleaned[1], CleanRecordLine(lines[1]));
-    EXPECT_EQ(cleaned[0].substr(0, 8), test::cp("1\x0F"
-                                                "1\x0F"
-                                                "0\x0F"
-                                                "АБ"));
+    ASSERT_EQ(changes.size(), 3U);
+    EXPECT_EQ(changes[0].first, 1U);
+    EXPECT_EQ(changes[0].second, CleanRecordLine(lines[1]));
+    EXPECT_EQ(changes[1].first, 2U);
+    EXPECT_EQ(changes[1].second, test::makeRecord({.surname = "Петров"}));
+    // A short line is listed: it gets all sixteen fields.
+    EXPECT_EQ(changes[2].first, 3U);
     EXPECT_FALSE(steps.empty());
 }
 
 TEST(ErrorCheckTest, LargeRegisterIsCleanedInOrder) {
     std::vector<std::string> lines;
     for (int i = 0; i < 120000; ++i) {
-        lines.push_back(recordLine({std::to_string(i), "1", "0", "А /" + std::to_string(i)}));
+        lines.push_back(i % 3 == 0 ? test::makeRecord({})
+                                   : recordLine({std::to_string(i), "1", "0", "А /"}));
     }
-    const std::vector<std::string> cleaned = CleanRecordLines(lines);
-    ASSERT_EQ(cleaned.size(), lines.size());
-    for (std::size_t i = 0; i < lines.size(); i += 997) {
-        ASSERT_EQ(cleaned[i], CleanRecordLine(lines[i])) << i;
+    const LineChanges changes = CleanRecordLines(lines);
+    ASSERT_EQ(changes.size(), 80000U);
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        ASSERT_EQ(changes[i].first, i / 2 * 3 + 1 + i % 2) << i;
+        ASSERT_EQ(changes[i].second, CleanRecordLine(lines[changes[i].first])) << i;
     }
-    EXPECT_EQ(cleaned.back(), CleanRecordLine(lines.back()));
 }
 
 // Clean fields are passed through without CleanField; the result must be CleanField's all the
@@ -80,8 +83,11 @@ TEST(ErrorCheckTest, AgreesWithCleanFieldOnRandomFields) {
         for (int field = F; field <= Kw; ++field) {
             expected[field] = CleanField(fields[field], field >= Spec);
         }
-        ASSERT_EQ(CleanRecordLine(JoinRecord(fields)), JoinRecord(expected))
-            << cp1251ToUtf8(JoinRecord(fields));
+        const std::string line = JoinRecord(fields);
+        ASSERT_EQ(CleanRecordLine(line), JoinRecord(expected)) << cp1251ToUtf8(line);
+        // A record is listed as changed exactly when cleaning changes it.
+        const LineChanges changes = CleanRecordLines({line});
+        ASSERT_EQ(changes.empty(), JoinRecord(expected) == line) << cp1251ToUtf8(line);
     }
 }
 
