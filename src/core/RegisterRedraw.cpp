@@ -18,9 +18,18 @@ namespace svidary {
 
 namespace {
 
-// A key in the shared buffer, with the weights of its first bytes for quick comparison.
+// A key in the shared buffer, with the weights of its first sixteen bytes for quick comparison
+// (a whole key, as a rule).
 struct KeyEntry {
     std::uint64_t prefix;
+    std::uint64_t secondPrefix;
+    std::uint32_t offset;
+    std::uint32_t length;
+    std::uint32_t record;
+};
+
+// Where a key is in the shared buffer, and its record.
+struct KeyPlace {
     std::uint32_t offset;
     std::uint32_t length;
     std::uint32_t record;
@@ -52,7 +61,7 @@ template <typename Lines>
 void planRecords(const Lines& lines, const ReferenceData& refs, std::size_t begin, std::size_t end,
                  PlannedRecords& planned, const ProgressCallback* progress) {
     const TextCollation& collation = TextCollation::instance();
-    planned.keyBuffer.reserve((end - begin) * 24);
+    planned.keyBuffer.reserve((end - begin) * 20);
     planned.entries.reserve(end - begin);
     int reportedStep = -1;
     for (std::size_t record = begin; record < end; ++record) {
@@ -70,7 +79,8 @@ void planRecords(const Lines& lines, const ReferenceData& refs, std::size_t begi
         AppendLongDuplicateKey(planned.keyBuffer, fields);
         const std::string_view key(planned.keyBuffer.data() + offset,
                                    planned.keyBuffer.size() - offset);
-        planned.entries.push_back({collation.prefixKey(key), static_cast<std::uint32_t>(offset),
+        planned.entries.push_back({collation.prefixKey(key), collation.prefixKey(key, 8),
+                                   static_cast<std::uint32_t>(offset),
                                    static_cast<std::uint32_t>(key.size()),
                                    static_cast<std::uint32_t>(record)});
         if (progress != nullptr && *progress) {
@@ -100,34 +110,51 @@ RedrawPlan planRedraw(const Lines& lines, const ReferenceData& refs,
         planRecords(lines, refs, begin, end, halves[onCallerThread ? 0 : 1],
                     onCallerThread ? &progress : nullptr);
     });
-    std::string keyBuffer = std::move(halves[0].keyBuffer);
-    std::vector<KeyEntry> entries = std::move(halves[0].entries);
-    plan.corrections = std::move(halves[0].corrections);
-    const auto secondOffset = static_cast<std::uint32_t>(keyBuffer.size());
-    keyBuffer += halves[1].keyBuffer;
-    for (KeyEntry entry : halves[1].entries) {
-        entry.offset += secondOffset;
-        entries.push_back(entry);
+    // One buffer and one list for both halves, sized exactly: a register of a million records
+    // must fit in memory several times over its file's size.
+    std::string keyBuffer;
+    keyBuffer.reserve(halves[0].keyBuffer.size() + halves[1].keyBuffer.size());
+    std::vector<KeyEntry> entries;
+    entries.reserve(count);
+    for (PlannedRecords& half : halves) {
+        const auto offset = static_cast<std::uint32_t>(keyBuffer.size());
+        keyBuffer += half.keyBuffer;
+        for (KeyEntry entry : half.entries) {
+            entry.offset += offset;
+            entries.push_back(entry);
+        }
+        std::move(half.corrections.begin(), half.corrections.end(),
+                  std::back_inserter(plan.corrections));
+        half = PlannedRecords{};
     }
-    std::move(halves[1].corrections.begin(), halves[1].corrections.end(),
-              std::back_inserter(plan.corrections));
 
-    const auto keyOf = [&keyBuffer](const KeyEntry& entry) {
-        return std::string_view(keyBuffer.data() + entry.offset, entry.length);
+    const auto keyOf = [&keyBuffer](std::uint32_t offset, std::uint32_t length) {
+        return std::string_view(keyBuffer.data() + offset, length);
     };
     ParallelSort(entries, [&](const KeyEntry& a, const KeyEntry& b) {
         if (a.prefix != b.prefix) {
             return a.prefix < b.prefix;
         }
-        const int order = collation.compare(keyOf(a), keyOf(b));
+        if (a.secondPrefix != b.secondPrefix) {
+            return a.secondPrefix < b.secondPrefix;
+        }
+        const int order = collation.compare(keyOf(a.offset, a.length), keyOf(b.offset, b.length));
         return order != 0 ? order < 0 : a.record < b.record;
     });
+    // The sort keys are not needed any more: keep only where each key is, before the keys are
+    // copied out.
+    std::vector<KeyPlace> places;
+    places.reserve(count);
+    for (const KeyEntry& entry : entries) {
+        places.push_back({entry.offset, entry.length, entry.record});
+    }
+    entries = std::vector<KeyEntry>();
 
     plan.sortedKeys.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        plan.sortedKeys.emplace_back(keyOf(entries[i]));
+        plan.sortedKeys.emplace_back(keyOf(places[i].offset, places[i].length));
         if (i > 0 && plan.sortedKeys[i] == plan.sortedKeys[i - 1]) {
-            const std::size_t record = entries[i].record;
+            const std::size_t record = places[i].record;
             // Corrections are in record order.
             const auto corrected = std::lower_bound(
                 plan.corrections.begin(), plan.corrections.end(), record,

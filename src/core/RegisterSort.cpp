@@ -13,6 +13,7 @@ namespace {
 
 struct SortEntry {
     std::uint64_t prefix;
+    std::uint64_t secondPrefix;
     std::string_view text;
     std::uint32_t row;
 };
@@ -32,12 +33,16 @@ RowOrder SortRowsByColumn(const std::vector<std::string>& lines, const Reference
     entries.reserve(lines.size());
     for (std::size_t row = 0; row < lines.size(); ++row) {
         const std::string_view text = RegisterCellText(lines[row], column, refs);
-        entries.push_back({collation.prefixKey(text), text, static_cast<std::uint32_t>(row)});
+        entries.push_back({collation.prefixKey(text), collation.prefixKey(text, 8), text,
+                           static_cast<std::uint32_t>(row)});
     }
     const bool ascending = direction == SortDirection::Ascending;
     ParallelSort(entries, [&](const SortEntry& a, const SortEntry& b) {
         if (a.prefix != b.prefix) {
             return ascending ? a.prefix < b.prefix : a.prefix > b.prefix;
+        }
+        if (a.secondPrefix != b.secondPrefix) {
+            return ascending ? a.secondPrefix < b.secondPrefix : a.secondPrefix > b.secondPrefix;
         }
         const int order = collation.compare(a.text, b.text);
         if (order != 0) {

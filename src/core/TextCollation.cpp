@@ -93,9 +93,9 @@ int TextCollation::compare(std::string_view a, std::string_view b) const {
     return raw;
 }
 
-std::uint64_t TextCollation::prefixKey(std::string_view text) const {
+std::uint64_t TextCollation::prefixKey(std::string_view text, std::size_t from) const {
     std::uint64_t key = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
+    for (std::size_t i = from; i < from + 8; ++i) {
         key <<= 8;
         if (i < text.size()) {
             key |= weights_[static_cast<unsigned char>(text[i])];

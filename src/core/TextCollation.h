@@ -23,9 +23,10 @@ public:
     int compare(std::string_view a, std::string_view b) const;
     bool less(std::string_view a, std::string_view b) const { return compare(a, b) < 0; }
 
-    // The weights of the first eight bytes packed big-endian, zero-padded. Texts with different
-    // keys are ordered as their keys; equal keys need compare().
-    std::uint64_t prefixKey(std::string_view text) const;
+    // The weights of eight bytes from `from` on, packed big-endian, zero-padded. Texts whose
+    // keys from 0 differ are ordered as those keys; with equal keys, the keys from 8 on decide
+    // next, and after those compare().
+    std::uint64_t prefixKey(std::string_view text, std::size_t from = 0) const;
 
     // Whether the lowered haystack contains the lowered needle; the needle is given lowered.
     bool containsLowered(std::string_view haystack, std::string_view loweredNeedle) const;

@@ -90,7 +90,7 @@ TEST(TextCollationTest, AgreesWithCompareTextOnEveryPairOfShortTexts) {
     for (int i = 0; i < 200000; ++i) {
         std::string a;
         std::string b;
-        const int length = static_cast<int>(random() % 10);
+        const int length = static_cast<int>(random() % 20);
         for (int c = 0; c < length; ++c) {
             a.push_back(static_cast<char>(random() % 256));
             // Often the same letter in another case, to reach the tie-break.
@@ -103,8 +103,12 @@ TEST(TextCollationTest, AgreesWithCompareTextOnEveryPairOfShortTexts) {
         ASSERT_EQ(sign(collation.compare(a, b)), sign(compareText(a, b)));
         const auto keyA = collation.prefixKey(a);
         const auto keyB = collation.prefixKey(b);
+        const auto secondKeyA = collation.prefixKey(a, 8);
+        const auto secondKeyB = collation.prefixKey(b, 8);
         if (keyA != keyB) {
             ASSERT_EQ(keyA < keyB, compareText(a, b) < 0);
+        } else if (secondKeyA != secondKeyB) {
+            ASSERT_EQ(secondKeyA < secondKeyB, compareText(a, b) < 0);
         }
     }
 }
