@@ -17,6 +17,13 @@ bool isOption(const std::string& argument) {
 CliArguments ParseArguments(const std::vector<std::string>& arguments) {
     CliArguments parsed;
     std::size_t next = 0;
+    if (next < arguments.size() && arguments[next] == "--refs") {
+        if (next + 1 >= arguments.size()) {
+            throw UsageError("после --refs нужна папка справочников");
+        }
+        parsed.refsDir = arguments[next + 1];
+        next += 2;
+    }
     if (next < arguments.size() && (arguments[next] == "--help" || arguments[next] == "-h")) {
         parsed.request = Request::Help;
         return parsed;
@@ -24,13 +31,6 @@ CliArguments ParseArguments(const std::vector<std::string>& arguments) {
     if (next < arguments.size() && arguments[next] == "--version") {
         parsed.request = Request::Version;
         return parsed;
-    }
-    if (next < arguments.size() && arguments[next] == "--refs") {
-        if (next + 1 >= arguments.size()) {
-            throw UsageError("после --refs нужна папка справочников");
-        }
-        parsed.refsDir = arguments[next + 1];
-        next += 2;
     }
     if (next >= arguments.size()) {
         throw UsageError("не указана команда");

@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UsageTest, HelpListsEveryCommand) {
     CliFolder folder;
-    const CliRun run = folder.run({"--help"});
+    const CliRun run = folder.runWithRefs({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* command :
          {"save", "check", "export", "stats", "convert", "merge", "--refs", "--answers"}) {
