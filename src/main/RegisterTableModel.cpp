@@ -5,6 +5,9 @@
 #include "core/RegisterCells.h"
 #include "core/RegisterSort.h"
 #include "core/RegisterState.h"
+#include "core/TextOrder.h"
+
+#include <algorithm>
 
 RegisterTableModel::RegisterTableModel(const svidary::RegisterState& reg,
                                        const svidary::ReferenceData& refs, QObject* parent)
@@ -92,4 +95,63 @@ std::vector<std::uint32_t> RegisterTableModel::sortedRowOrder() const {
                                      sortOrder_ == Qt::AscendingOrder
                                          ? svidary::SortDirection::Ascending
                                          : svidary::SortDirection::Descending);
+}
+
+int RegisterTableModel::addLastRecordRow() {
+    const auto record = static_cast<std::uint32_t>(reg_.DocList.size() - 1);
+    const int row = sortedPlaceOf(record);
+    beginInsertRows({}, row, row);
+    rowOrder_.insert(rowOrder_.begin() + row, record);
+    endInsertRows();
+    return row;
+}
+
+int RegisterTableModel::recordRowChanged(int row) {
+    const std::uint32_t record = recordAt(row);
+    rowOrder_.erase(rowOrder_.begin() + row);
+    const int place = sortedPlaceOf(record);
+    // Back where it was while the views are told of the move.
+    rowOrder_.insert(rowOrder_.begin() + row, record);
+    // Qt counts the destination among the rows before the move; a row that stays is no move.
+    const int destination = place >= row ? place + 1 : place;
+    if (beginMoveRows({}, row, row, {}, destination)) {
+        rowOrder_.erase(rowOrder_.begin() + row);
+        rowOrder_.insert(rowOrder_.begin() + place, record);
+        endMoveRows();
+    }
+    emit dataChanged(index(place, 0), index(place, svidary::RegisterColumnCount - 1));
+    return place;
+}
+
+void RegisterTableModel::removeRecordRow(int row) {
+    const std::uint32_t record = recordAt(row);
+    beginRemoveRows({}, row, row);
+    rowOrder_.erase(rowOrder_.begin() + row);
+    for (std::uint32_t& shown : rowOrder_) {
+        if (shown > record) {
+            --shown;
+        }
+    }
+    endRemoveRows();
+}
+
+int RegisterTableModel::sortedPlaceOf(std::uint32_t record) const {
+    if (sortColumn_ < 0) {
+        const auto place = std::lower_bound(rowOrder_.begin(), rowOrder_.end(), record);
+        return static_cast<int>(place - rowOrder_.begin());
+    }
+    const std::string_view text =
+        svidary::RegisterCellText(reg_.DocList[record], sortColumn_, refs_);
+    const bool ascending = sortOrder_ == Qt::AscendingOrder;
+    // The order of the column sort: by text, equal texts in DocList order.
+    const auto shownBefore = [&](std::uint32_t shown, std::uint32_t) {
+        const int order = svidary::compareText(
+            svidary::RegisterCellText(reg_.DocList[shown], sortColumn_, refs_), text);
+        if (order != 0) {
+            return ascending ? order < 0 : order > 0;
+        }
+        return shown < record;
+    };
+    const auto place = std::lower_bound(rowOrder_.begin(), rowOrder_.end(), record, shownBefore);
+    return static_cast<int>(place - rowOrder_.begin());
 }

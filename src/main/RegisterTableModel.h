@@ -30,6 +30,19 @@ public:
     // The position in DocList of the record shown in that row.
     std::uint32_t recordAt(int row) const;
 
+    // Changes of one record, shown without a full reset. The current sort stays in force: a new
+    // or changed row takes its sorted place (after the rows with equal texts, which keep their
+    // DocList order); with the table in DocList order a new row comes last.
+    //
+    // The last line of DocList was just appended: its row is added. Gives the new row.
+    int addLastRecordRow();
+    // The record shown in that row was changed in place: the row is shown anew at its sorted
+    // place. Gives the row it stands in now.
+    int recordRowChanged(int row);
+    // The record shown in that row was just erased from DocList: the row goes, and the rows of
+    // the later records keep showing them.
+    void removeRecordRow(int row);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -43,6 +56,8 @@ public:
 
 private:
     std::vector<std::uint32_t> sortedRowOrder() const;
+    // Where a record's row belongs among the rows shown, which must not hold it.
+    int sortedPlaceOf(std::uint32_t record) const;
 
     const svidary::RegisterState& reg_;
     const svidary::ReferenceData& refs_;
