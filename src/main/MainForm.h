@@ -17,6 +17,7 @@ class QToolBar;
 class QToolButton;
 class QTreeView;
 class RegisterTableModel;
+class TEditDiplomForm;
 class TWaitForm;
 
 // The main window: menu bar, toolbar with the search box, the register table and the status bar.
@@ -68,6 +69,10 @@ public:
     void HideWait();
     svidary::ProgressCallback waitProgress();
     TWaitForm& waitForm() { return *waitForm_; }
+
+    // The document form of the add and edit commands (MainFormRecordCommands.cpp), created
+    // hidden at start-up; a window that was not started creates it on first use.
+    TEditDiplomForm& documentForm();
 
     // Makes every command unavailable while a long operation runs, for as long as it lives;
     // afterwards ShowActiveButton sets the states again. Guards may nest.
@@ -133,12 +138,15 @@ private:
     std::optional<int> FormCreate();
     void FormClose();
     // The institution attributes dialog: opened at start-up when the attributes file is missing
-    // and by the settings menu. The dialog comes with its own window class; until then nothing
-    // opens and the attributes stay at their defaults.
+    // and by the settings menu. Its OK re-initialises the document form once that exists.
     void openAttributesDialog();
-    // The document form, created hidden after the progress window. It comes with its own window
-    // class; until then there is nothing to create.
+    // The document form, created hidden after the progress window, with the keys of the record
+    // commands.
     void createDocumentForm();
+
+    // Record commands (MainFormRecordCommands.cpp): Ins adds, F2 or Enter on a row edits, Del
+    // deletes.
+    void bindRecordCommandKeys();
 
     AppContext& ctx_;
     RegisterTableModel* model_ = nullptr;
@@ -147,6 +155,7 @@ private:
     QMenu* popupMenu_ = nullptr;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     TWaitForm* waitForm_ = nullptr;
+    TEditDiplomForm* editDiplomForm_ = nullptr;
     // Menu items and toolbar buttons by objectName, for ShowActiveButton.
     QHash<QString, QObject*> commandObjects_;
     int busyDepth_ = 0;

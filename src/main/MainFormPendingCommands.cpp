@@ -12,12 +12,6 @@ void TMainForm::SaveFileButtonClick() {}
 
 void TMainForm::CloseItButtonClick() {}
 
-void TMainForm::AddRecordButtonClick() {}
-
-void TMainForm::DeleteRecordButtonClick() {}
-
-void TMainForm::EditButtonClick() {}
-
 void TMainForm::ContactFilesButtonClick() {}
 
 void TMainForm::FileStatisticButtonClick() {}

@@ -5,6 +5,8 @@
 #include "WaitForm.h"
 #include "core/Errors.h"
 #include "core/ReferenceFiles.h"
+#include "record/EditDiplomForm.h"
+#include "settings/SchoolLevelForm.h"
 
 #include <QString>
 
@@ -50,6 +52,20 @@ void TMainForm::FormClose() {
     CloseItButtonClick();
 }
 
-void TMainForm::openAttributesDialog() {}
+void TMainForm::openAttributesDialog() {
+    // At start-up the document form does not exist yet; it reads the new values when created.
+    TSchoolLevelForm dialog(
+        ctx_,
+        [this] {
+            if (editDiplomForm_ != nullptr) {
+                editDiplomForm_->InitVariables();
+            }
+        },
+        this);
+    ctx_.prompts.execModal(dialog);
+}
 
-void TMainForm::createDocumentForm() {}
+void TMainForm::createDocumentForm() {
+    editDiplomForm_ = new TEditDiplomForm(ctx_, this);
+    bindRecordCommandKeys();
+}
