@@ -6,13 +6,17 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 struct AppContext;
 class QAction;
 class QLabel;
 class QMenu;
+class QModelIndex;
 class QToolBar;
 class QToolButton;
 class QTreeView;
@@ -25,7 +29,9 @@ class TWaitForm;
 //
 // The code is split by concern: MainFormLayout.cpp builds the window, MainFormStartup.cpp runs
 // the start of the process, MainFormCommands.cpp holds the command states, the busy guard and
-// the commands of the window itself, MainFormPendingCommands.cpp the commands still to be built.
+// the commands of the window itself, MainFormRegisterTable.cpp the table's redraw and focused
+// row, MainFormFileCommands.cpp New, Open, Save and Close, MainFormSearch.cpp the search,
+// MainFormPendingCommands.cpp the commands still to be built.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 
@@ -51,6 +57,16 @@ public:
     QTreeView& registerView() { return *treeList_; }
     void applyColumnVisibility(const svidary::ColumnVisibility& visible);
     svidary::ColumnVisibility columnVisibility() const;
+
+    // The redraw of the register table: school codes corrected in DocList, the keys rebuilt, the
+    // rows shown anew with the record count, and the duplicate report "Error.txt" in the working
+    // folder written and shown, or removed when there are no duplicates.
+    void DrawDiplomsList_dotDiplot();
+
+    // The folder in which New creates its file: the folder of the executable unless it was set
+    // to another one (tests point it at a scratch folder).
+    QString newRegisterFolder() const;
+    void setNewRegisterFolder(const QString& folder);
 
     // Status bar panels: 0 "Записей: N", 1 "Выбрана запись N".
     QString statusPanelText(int panel) const;
@@ -148,6 +164,16 @@ private:
     // deletes.
     void bindRecordCommandKeys();
 
+    // Register table (MainFormRegisterTable.cpp).
+    void TreeList1ChangeNode(const QModelIndex& current);
+    // After a redraw of DocList: its rows and the duplicate report (written, then shown or
+    // removed; an empty register leaves the report untouched).
+    void showRedrawnRegister(const std::vector<std::string>& duplicateLines);
+    // The rows shown anew from DocList and the record count in status panel 0.
+    void showRegisterRows();
+    // A kept duplicate report is opened with the desktop's program for text files.
+    void showDuplicateReport(bool kept, const QString& reportFile);
+
     AppContext& ctx_;
     RegisterTableModel* model_ = nullptr;
     QTreeView* treeList_ = nullptr;
@@ -159,4 +185,7 @@ private:
     // Menu items and toolbar buttons by objectName, for ShowActiveButton.
     QHash<QString, QObject*> commandObjects_;
     int busyDepth_ = 0;
+    // The row at which the next search begins; kept for the life of the window.
+    std::size_t SearchStartRow = 0;
+    QString newRegisterFolder_;
 };

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -179,6 +180,8 @@ void TMainForm::createRegisterTable() {
     treeList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     treeList_->setSelectionMode(QAbstractItemView::SingleSelection);
     treeList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(treeList_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { TreeList1ChangeNode(current); });
 
     QHeaderView* header = treeList_->header();
     header->setSectionsMovable(true);

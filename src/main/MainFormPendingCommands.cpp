@@ -4,19 +4,9 @@
 // follow the command states already; until then they do nothing. Each moves to the file of its
 // own concern when it is built.
 
-void TMainForm::NewFileButtonClick() {}
-
-void TMainForm::OpenFileButtonClick() {}
-
-void TMainForm::SaveFileButtonClick() {}
-
-void TMainForm::CloseItButtonClick() {}
-
 void TMainForm::ContactFilesButtonClick() {}
 
 void TMainForm::FileStatisticButtonClick() {}
-
-void TMainForm::SearchButtonClick() {}
 
 void TMainForm::ImportFromKalvClick() {}
 

@@ -43,11 +43,18 @@ QVariant RegisterTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RegisterTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= svidary::RegisterColumnCount) {
+    if (orientation != Qt::Horizontal || section < 0 || section >= svidary::RegisterColumnCount) {
         return {};
     }
-    return registerColumns()[static_cast<std::size_t>(section)].caption;
+    switch (role) {
+    case Qt::DisplayRole:
+        return registerColumns()[static_cast<std::size_t>(section)].caption;
+    case Qt::InitialSortOrderRole:
+        // The first click on a header sorts ascending, whatever the order of the column before.
+        return QVariant::fromValue(static_cast<int>(Qt::AscendingOrder));
+    default:
+        return {};
+    }
 }
 
 Qt::ItemFlags RegisterTableModel::flags(const QModelIndex& index) const {

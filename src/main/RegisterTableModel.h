@@ -29,6 +29,8 @@ public:
 
     // The position in DocList of the record shown in that row.
     std::uint32_t recordAt(int row) const;
+    // The positions in DocList of all rows, in the order shown.
+    const std::vector<std::uint32_t>& rowOrder() const { return rowOrder_; }
 
     // Changes of one record, shown without a full reset. The current sort stays in force: a new
     // or changed row takes its sorted place (after the rows with equal texts, which keep their
