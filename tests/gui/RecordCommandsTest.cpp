@@ -8,9 +8,14 @@
 #include "settings/SchoolLevelForm.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -758,6 +763,90 @@ TEST_F(KeyboardWalkTest, KeysOfUnavailableCommandsDoNothing) {
     backToTheTable();
     press(Qt::Key_Insert);
     EXPECT_TRUE(prompts.calls.empty()) << "no register: nothing to add to";
+}
+
+TEST_F(KeyboardWalkTest, DelInTheSearchBoxEditsTheTextNotTheRegister) {
+    openThree();
+    table().setCurrentIndex(model().index(0, 0));
+    auto* search = form->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    search->setFocus();
+    search->setCursorPosition(0);
+    press(Qt::Key_Delete);
+    EXPECT_EQ(search->text(), QStringLiteral("иплом"));
+    EXPECT_TRUE(prompts.calls.empty());
+    EXPECT_EQ(reg.DocList.size(), 3U);
+}
+
+// A register built from nothing, saved, reopened and corrected without the mouse: the toolbar's
+// buttons are reached with Tab and pressed with Space, the records go through their own keys.
+class KeyboardRegisterTest : public KeyboardWalkTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(scratch_.isValid());
+        previousFolder_ = QDir::currentPath();
+        QDir::setCurrent(scratch_.path());
+        KeyboardWalkTest::SetUp();
+        closeRegister();
+        form->setNewRegisterFolder(scratch_.path());
+        backToTheTable();
+    }
+    void TearDown() override { QDir::setCurrent(previousFolder_); }
+
+    // Tab until the control has the focus.
+    void tabTo(const char* objectName) {
+        for (int i = 0;
+             i < 40 && focused() != nullptr && focused()->objectName() != QLatin1String(objectName);
+             ++i) {
+            press(Qt::Key_Tab);
+        }
+        ASSERT_NE(focused(), nullptr);
+        ASSERT_EQ(focused()->objectName(), QLatin1String(objectName));
+    }
+    void pressButton(const char* objectName) {
+        tabTo(objectName);
+        press(Qt::Key_Space);
+        backToTheTable();
+    }
+
+    QTemporaryDir scratch_;
+    QString previousFolder_;
+};
+
+TEST_F(KeyboardRegisterTest, BuiltFromNothingSavedReopenedAndCorrected) {
+    prompts.inputAnswers = {QStringLiteral("выпуск")};
+    pressButton("NewFileButton");
+    ASSERT_TRUE(reg.isOpen());
+
+    prompts.modalHandlers = {typeDocument({"1", "Иванов", "Иван", "Иванович", "АБ", "123", "", "",
+                                           "", "", "Право", "-", "Юрист"}),
+                             typeDocument({"2", "Петров", "Пётр", "Петрович", "АБ", "124"}),
+                             escape()};
+    press(Qt::Key_Insert);
+    ASSERT_EQ(reg.DocList.size(), 2U);
+    backToTheTable(); // the closed form hands the focus back to the window
+
+    pressButton("SaveFileButton");
+    pressButton("CloseItButton");
+    ASSERT_FALSE(reg.isOpen());
+    const QString file = QDir(scratch_.path()).filePath(QStringLiteral("выпуск.diplom"));
+    prompts.openFileAnswers = {file};
+    pressButton("OpenFileButton");
+    ASSERT_EQ(rowCount(), 2);
+
+    tabTo("TreeList1");
+    press(Qt::Key_Home); // the first row: Иванов, sorted by patronymic
+    prompts.modalHandlers = {typeDocument({"", "Сидоров"})};
+    press(Qt::Key_Return);
+    backToTheTable();
+    pressButton("SaveFileButton");
+
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_TRUE(bytes.contains(QByteArray::fromStdString(cp("\x0FСидоров\x0FИван\x0F"))));
+    EXPECT_FALSE(bytes.contains(QByteArray::fromStdString(cp("\x0FИванов\x0F"))));
+    EXPECT_TRUE(bytes.contains(QByteArray::fromStdString(cp("\x0FПетров\x0FПётр\x0F"))));
+    EXPECT_TRUE(prompts.texts(QStringLiteral("question")).isEmpty());
 }
 
 } // namespace
