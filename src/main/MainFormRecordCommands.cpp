@@ -113,7 +113,7 @@ void TMainForm::EditButtonClick() {
     // handler shows why.
     const std::int32_t school = parseInt(stored[School]);
     const std::int32_t oldType = parseInt(stored[DocType]);
-    parseInt(stored[Level]);
+    parseInt(stored[Level]); // checked only: the form selects the level from the text itself
 
     TEditDiplomForm& form = documentForm();
     form.setSchoolName(ctx_.refs.SchoolNameByCode(school));
