@@ -148,6 +148,8 @@ private:
     QAction* addToolButton(const QString& name, const QString& hint, int picture, Command command);
     void addToolDivider(const QString& name, int width);
     void bindCommand(QAction* action, Command command);
+    // Keyboard shortcuts of the menu commands, so that a register can be kept without a mouse.
+    void bindCommandKeys();
     void setCommandsAvailable(bool available);
 
     // Start-up (MainFormStartup.cpp).
@@ -159,10 +161,6 @@ private:
     // The document form, created hidden after the progress window, with the keys of the record
     // commands.
     void createDocumentForm();
-
-    // Record commands (MainFormRecordCommands.cpp): Ins adds, F2 or Enter on a row edits, Del
-    // deletes.
-    void bindRecordCommandKeys();
 
     // Register table (MainFormRegisterTable.cpp).
     void TreeList1ChangeNode(const QModelIndex& current);

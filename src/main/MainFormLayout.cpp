@@ -7,11 +7,13 @@
 #include "RegisterTableModel.h"
 #include "core/Record.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -46,6 +48,7 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QMainWindow(parent)
     createToolBar();
     createRegisterTable();
     createStatusBar();
+    bindCommandKeys();
 
     resize(FormWidth, FormHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -54,6 +57,23 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent) : QMainWindow(parent)
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::bindCommandKeys() {
+    const auto bindKey = [this](const char* objectName, const QKeySequence& key) {
+        qobject_cast<QAction*>(commandObjects_.value(QString::fromLatin1(objectName)))
+            ->setShortcut(key);
+    };
+    bindKey("NewIt", QKeySequence::New);
+    bindKey("OpenIt", QKeySequence::Open);
+    bindKey("SaveIt", QKeySequence::Save);
+    bindKey("CloseIt", QKeySequence::Close);
+    bindKey("AddIt", QKeySequence(Qt::Key_Insert));
+    bindKey("EditIt", QKeySequence(Qt::Key_F2));
+    bindKey("DelIt", QKeySequence(Qt::Key_Delete));
+    // Enter (or a double click) on a row corrects its record, when correcting is available.
+    QAction* edit = qobject_cast<QAction*>(commandObjects_.value(QStringLiteral("EditIt")));
+    connect(treeList_, &QAbstractItemView::activated, edit, [edit] { edit->trigger(); });
+}
 
 void TMainForm::createMenus() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));

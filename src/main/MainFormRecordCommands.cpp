@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QKeySequence>
 #include <QTreeView>
 
 #include <cstddef>
@@ -58,18 +57,6 @@ TEditDiplomForm& TMainForm::documentForm() {
         createDocumentForm();
     }
     return *editDiplomForm_;
-}
-
-void TMainForm::bindRecordCommandKeys() {
-    const auto action = [this](const char* objectName) {
-        return qobject_cast<QAction*>(commandObjects_.value(QString::fromLatin1(objectName)));
-    };
-    action("AddIt")->setShortcut(QKeySequence(Qt::Key_Insert));
-    action("EditIt")->setShortcut(QKeySequence(Qt::Key_F2));
-    action("DelIt")->setShortcut(QKeySequence(Qt::Key_Delete));
-    // Enter (or a double click) on a row corrects its record, when correcting is available.
-    QAction* edit = action("EditIt");
-    connect(treeList_, &QAbstractItemView::activated, edit, [edit] { edit->trigger(); });
 }
 
 void TMainForm::AddRecordButtonClick() {

@@ -67,5 +67,4 @@ void TMainForm::openAttributesDialog() {
 
 void TMainForm::createDocumentForm() {
     editDiplomForm_ = new TEditDiplomForm(ctx_, this);
-    bindRecordCommandKeys();
 }
