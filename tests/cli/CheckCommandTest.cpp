@@ -6,8 +6,8 @@ namespace svidary::test {
 namespace {
 
 std::string recordWith(std::string_view series, std::string_view number) {
-    return record({"1", "1", "0", "Иванов/", "Иван", "Иванович", "2000", "2005", "15.06.2005",
-                   series, number, "-", "Техник", "-", "Техник", "10"});
+    return recordLine({"1", "1", "0", "Иванов/", "Иван", "Иванович", "2000", "2005", "15.06.2005",
+                       series, number, "-", "Техник", "-", "Техник", "10"});
 }
 
 struct CheckCase {
@@ -25,7 +25,7 @@ TEST_P(CheckCommandTest, PrintsTheReportAndWritesNothing) {
     for (const auto& [series, number] : GetParam().records) {
         lines.push_back(recordWith(series, number));
     }
-    folder.write("reg.diplom", registerBytes(lines));
+    folder.write("reg.diplom", registerFileBytes(lines));
     folder.write("Error.txt", "earlier report");
     const auto before = folder.snapshot();
     const CliRun run = folder.runWithRefs({"check", "reg.diplom"});

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "core/Cp1251.h"
+#include "TestFiles.h"
 
 #include <sys/wait.h>
 
-#include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <string_view>
@@ -16,10 +13,6 @@
 
 // Running the real svidary-cli in a scratch folder with a small set of reference files.
 namespace svidary::test {
-
-inline std::string cp(std::string_view utf8) {
-    return utf8ToCp1251(utf8);
-}
 
 struct CliRun {
     int exitCode = -1;
@@ -30,35 +23,21 @@ struct CliRun {
 class CliFolder {
 public:
     CliFolder() {
-        static std::atomic<int> counter{0};
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        root_ = std::filesystem::temp_directory_path() /
-                ("svidary-cli-" + std::to_string(stamp) + "-" + std::to_string(counter++));
         std::filesystem::create_directories(work());
         std::filesystem::create_directories(refs());
         writeReferenceFiles();
     }
-    ~CliFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-    CliFolder(const CliFolder&) = delete;
-    CliFolder& operator=(const CliFolder&) = delete;
 
     // The working folder of the tool.
-    std::filesystem::path work() const { return root_ / "work"; }
-    std::filesystem::path refs() const { return root_ / "refs"; }
+    std::filesystem::path work() const { return root_.path() / WorkFolder; }
+    std::filesystem::path refs() const { return root_.path() / RefsFolder; }
 
     void write(const std::filesystem::path& relative, std::string_view bytes) const {
-        const auto file = work() / relative;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        root_.writeBytes(WorkFolder / relative, bytes);
     }
 
     std::string read(const std::filesystem::path& relative) const {
-        std::ifstream in(work() / relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return root_.readBytes(WorkFolder / relative);
     }
 
     // Every file under the working folder with its bytes.
@@ -81,20 +60,20 @@ public:
     }
 
     CliRun run(const std::vector<std::string>& arguments) const {
-        const auto outFile = root_ / "stdout.txt";
-        const auto errFile = root_ / "stderr.txt";
+        const std::filesystem::path outFile = "stdout.txt";
+        const std::filesystem::path errFile = "stderr.txt";
         std::string command = "cd ";
         command.append(quote(work().string())).append(" && ").append(quote(SVIDARY_CLI));
         for (const std::string& argument : arguments) {
             command.append(" ").append(quote(argument));
         }
-        command.append(" >").append(quote(outFile.string()));
-        command.append(" 2>").append(quote(errFile.string()));
+        command.append(" >").append(quote((root_.path() / outFile).string()));
+        command.append(" 2>").append(quote((root_.path() / errFile).string()));
         const int status = std::system(command.c_str());
         CliRun result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.out = readFile(outFile);
-        result.err = readFile(errFile);
+        result.out = root_.readBytes(outFile);
+        result.err = root_.readBytes(errFile);
         return result;
     }
 
@@ -107,15 +86,8 @@ private:
         return quoted + "'";
     }
 
-    static std::string readFile(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
     void writeRef(const std::string& name, std::string_view utf8) const {
-        std::ofstream out(refs() / name, std::ios::binary);
-        const std::string bytes = cp(utf8);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        root_.writeText(RefsFolder / name, utf8);
     }
 
     // Types 0 "Диплом", 1 "Дубликат диплома"; institution 1 renamed: code 10 from 1990,
@@ -130,27 +102,11 @@ private:
         writeRef("VELTAttrib.xml", "<код>\r\n11\r\n<год>\r\n2007\r\n");
     }
 
-    std::filesystem::path root_;
+    inline static const std::filesystem::path WorkFolder = "work";
+    inline static const std::filesystem::path RefsFolder = "refs";
+
+    // Holds the working folder, the reference files and the tool's captured output.
+    TempFolder root_;
 };
-
-// A record line (Windows-1251) from UTF-8 fields.
-inline std::string record(const std::vector<std::string_view>& utf8Fields) {
-    std::string line;
-    for (std::size_t i = 0; i < utf8Fields.size(); ++i) {
-        if (i > 0) {
-            line.push_back('\x0F');
-        }
-        line += cp(utf8Fields[i]);
-    }
-    return line;
-}
-
-inline std::string registerBytes(const std::vector<std::string>& lines) {
-    std::string bytes = cp("<Список выданных документов>") + "\r\n";
-    for (const std::string& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
 
 } // namespace svidary::test

@@ -6,13 +6,13 @@ namespace svidary::test {
 namespace {
 
 std::string cleanRecord(std::string_view number, std::string_view school = "11") {
-    return record({"1", "1", "0", "Иванов", "Иван", "Иванович", "2000", "2005", "15.06.2005", "АБ",
-                   number, "-", "Техник", "-", "Техник", school});
+    return recordLine({"1", "1", "0", "Иванов", "Иван", "Иванович", "2000", "2005", "15.06.2005",
+                       "АБ", number, "-", "Техник", "-", "Техник", school});
 }
 
 TEST(SaveCommandTest, UnchangedRegisterIsWrittenByteForByte) {
     CliFolder folder;
-    const std::string bytes = registerBytes({cleanRecord("1"), cleanRecord("2")});
+    const std::string bytes = registerFileBytes({cleanRecord("1"), cleanRecord("2")});
     folder.write("reg.diplom", bytes);
     const CliRun run = folder.runWithRefs({"save", "reg.diplom"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -26,20 +26,20 @@ TEST(SaveCommandTest, UnchangedRegisterIsWrittenByteForByte) {
 TEST(SaveCommandTest, WritesCleanedAndCorrectedRecords) {
     CliFolder folder;
     const std::string dirty =
-        record({"1", "1", "0", " иванов/ ", "Иван", "Иванович", "2000", "2005", "15.06.2005", "АБ",
-                "1", "-", "ТЕХНИК", "-", "техник", "10"});
-    folder.write("reg.diplom", registerBytes({dirty}));
+        recordLine({"1", "1", "0", " иванов/ ", "Иван", "Иванович", "2000", "2005", "15.06.2005",
+                    "АБ", "1", "-", "ТЕХНИК", "-", "техник", "10"});
+    folder.write("reg.diplom", registerFileBytes({dirty}));
     const CliRun run = folder.runWithRefs({"save", "reg.diplom"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     const std::string expected =
-        record({"1", "1", "0", "иванов", "Иван", "Иванович", "2000", "2005", "15.06.2005", "АБ",
-                "1", "-", "Техник", "-", "Техник", "11"});
-    EXPECT_EQ(folder.read("reg.diplom"), registerBytes({expected}));
+        recordLine({"1", "1", "0", "иванов", "Иван", "Иванович", "2000", "2005", "15.06.2005", "АБ",
+                    "1", "-", "Техник", "-", "Техник", "11"});
+    EXPECT_EQ(folder.read("reg.diplom"), registerFileBytes({expected}));
 }
 
 TEST(SaveCommandTest, LeavesTheDuplicateReportInTheWorkingFolder) {
     CliFolder folder;
-    folder.write("data/reg.diplom", registerBytes({cleanRecord("1"), cleanRecord("1")}));
+    folder.write("data/reg.diplom", registerFileBytes({cleanRecord("1"), cleanRecord("1")}));
     const CliRun run = folder.runWithRefs({"save", "data/../data/reg.diplom"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(folder.read("Error.txt"),
@@ -53,7 +53,7 @@ TEST(SaveCommandTest, LeavesTheDuplicateReportInTheWorkingFolder) {
 TEST(SaveCommandTest, ConversionErrorChangesNothingOnDisk) {
     CliFolder folder;
     folder.write("Error.txt", "earlier report");
-    folder.write("reg.diplom", registerBytes({cleanRecord("1"), cleanRecord("2", "школа")}));
+    folder.write("reg.diplom", registerFileBytes({cleanRecord("1"), cleanRecord("2", "школа")}));
     const auto before = folder.snapshot();
     const CliRun run = folder.runWithRefs({"save", "reg.diplom"});
     EXPECT_EQ(run.exitCode, 2);
@@ -64,7 +64,7 @@ TEST(SaveCommandTest, ConversionErrorChangesNothingOnDisk) {
 
 TEST(SaveCommandTest, MissingReferenceFilesAreAnError) {
     CliFolder folder;
-    folder.write("reg.diplom", registerBytes({cleanRecord("1")}));
+    folder.write("reg.diplom", registerFileBytes({cleanRecord("1")}));
     const auto before = folder.snapshot();
     const CliRun run = folder.run({"--refs", "nowhere", "save", "reg.diplom"});
     EXPECT_EQ(run.exitCode, 2);

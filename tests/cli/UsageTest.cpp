@@ -14,8 +14,8 @@ class UsageErrorTest : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageErrorTest, ExitsWithTwoAndWritesNothing) {
     CliFolder folder;
-    folder.write("reg.diplom", registerBytes({}));
-    folder.write("b.diplom", registerBytes({}));
+    folder.write("reg.diplom", registerFileBytes({}));
+    folder.write("b.diplom", registerFileBytes({}));
     const auto before = folder.snapshot();
     const CliRun run = folder.run(GetParam().arguments);
     EXPECT_EQ(run.exitCode, 2);

@@ -1,5 +1,5 @@
 #include "core/Cp1251.h"
-#include "CoreTestSupport.h"
+#include "TestFiles.h"
 #include "core/TextCase.h"
 
 #include <gtest/gtest.h>

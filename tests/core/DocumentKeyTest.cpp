@@ -1,5 +1,5 @@
 #include "core/DocumentKey.h"
-#include "CoreTestSupport.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "core/Record.h"
-#include "CoreTestSupport.h"
+#include "TestFiles.h"
 #include "core/TextCase.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "core/ReferenceFiles.h"
-#include "CoreTestSupport.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/TextFile.h"
 

@@ -1,5 +1,5 @@
 #include "core/RegisterFile.h"
-#include "CoreTestSupport.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 
 #include <gtest/gtest.h>

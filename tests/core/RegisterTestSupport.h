@@ -1,13 +1,11 @@
 #pragma once
 
-#include "CoreTestSupport.h"
+#include "TestFiles.h"
 #include "core/Date.h"
-#include "core/Record.h"
 #include "core/ReferenceData.h"
 
-#include <initializer_list>
 #include <string>
-#include <vector>
+#include <string_view>
 
 // Reference data and records for the register table and file command tests.
 namespace svidary::test {
@@ -26,20 +24,6 @@ inline ReferenceData registerTestRefs() {
         {20, 2, Date{2007, 1, 1}, cp("Лицей Бета")},
     });
     return refs;
-}
-
-// A record line from sixteen UTF-8 fields.
-inline std::string recordLine(std::initializer_list<std::string_view> utf8Fields) {
-    std::string line;
-    bool first = true;
-    for (const std::string_view field : utf8Fields) {
-        if (!first) {
-            line.push_back(FieldSeparator);
-        }
-        first = false;
-        line += cp(field);
-    }
-    return line;
 }
 
 // A plausible record in which only the fields that tests vary are given.
@@ -61,15 +45,6 @@ inline std::string makeRecord(const RecordSpec& spec) {
     return recordLine({spec.regNum, spec.level, spec.type, spec.surname, "Иван", "Иванович",
                        spec.start, spec.stop, spec.issued, spec.series, spec.number, spec.personal,
                        "Техник", "-", "Техник", spec.school});
-}
-
-// The register file's bytes: the header, then the lines, CR LF each.
-inline std::string registerFileBytes(const std::vector<std::string>& lines) {
-    std::string bytes = cp("<Список выданных документов>") + "\r\n";
-    for (const std::string& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
 }
 
 } // namespace svidary::test

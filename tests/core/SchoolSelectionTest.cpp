@@ -1,5 +1,5 @@
 #include "core/SchoolSelection.h"
-#include "CoreTestSupport.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "core/TextOrder.h"
-#include "CoreTestSupport.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 

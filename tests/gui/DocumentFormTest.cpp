@@ -1,5 +1,5 @@
 #include "ScriptedPrompts.h"
-#include "core/Cp1251.h"
+#include "TestFiles.h"
 #include "core/Errors.h"
 #include "core/ReferenceData.h"
 #include "core/RegisterState.h"
@@ -32,9 +32,7 @@ static void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-std::string cp(std::string_view utf8) {
-    return utf8ToCp1251(utf8);
-}
+using test::cp;
 
 // Types the text key by key, as a keyboard would: QTest's own keyClicks knows ASCII only.
 void typeText(QWidget* widget, const QString& text) {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "ScriptedPrompts.h"
-#include "core/Cp1251.h"
-#include "core/Record.h"
+#include "TestFiles.h"
 #include "core/ReferenceData.h"
 #include "core/RegisterState.h"
 #include "main/AppContext.h"
@@ -29,21 +28,8 @@ inline std::filesystem::path sampleFiles() {
 
 // A register line of sixteen fields; the texts are given in UTF-8.
 inline std::string recordLine(std::string_view surname, std::string_view patronymic) {
-    svidary::RecordFields fields;
-    fields[svidary::RegNum] = "1";
-    fields[svidary::Level] = "0";
-    fields[svidary::DocType] = "0";
-    fields[svidary::F] = svidary::utf8ToCp1251(surname);
-    fields[svidary::I] = svidary::utf8ToCp1251("Иван");
-    fields[svidary::O] = svidary::utf8ToCp1251(patronymic);
-    fields[svidary::Start] = "2005";
-    fields[svidary::Stop] = "2009";
-    fields[svidary::Create] = "30.06.2009";
-    fields[svidary::Ser] = "AB";
-    fields[svidary::Num] = "0012345";
-    fields[svidary::Pasp] = "-";
-    fields[svidary::School] = "100";
-    return svidary::JoinRecord(fields);
+    return svidary::test::recordLine({"1", "0", "0", surname, "Иван", patronymic, "2005", "2009",
+                                      "30.06.2009", "AB", "0012345", "-", "", "", "", "100"});
 }
 
 // A main window over its own reference data, register and scripted user. The window is built

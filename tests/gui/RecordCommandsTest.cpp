@@ -1,6 +1,6 @@
 #include "MainFormTestFixture.h"
 
-#include "core/Cp1251.h"
+#include "TestFiles.h"
 #include "core/Record.h"
 #include "core/RegisterCells.h"
 #include "main/QtText.h"
@@ -33,9 +33,7 @@ static void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-std::string cp(std::string_view utf8) {
-    return utf8ToCp1251(utf8);
-}
+using test::cp;
 
 // A document that passes every check of the form; the texts are UTF-8.
 struct Document {
@@ -73,24 +71,10 @@ void fill(TEditDiplomForm& form, const Document& d) {
 
 // The stored line of a document with its institution code, as the add command composes it.
 std::string lineOf(const Document& d, int school, const char* storedPersonalNumber = "-") {
-    RecordFields fields;
-    fields[RegNum] = cp(d.regNum);
-    fields[Level] = d.level;
-    fields[DocType] = d.docType;
-    fields[F] = cp(d.surname);
-    fields[I] = cp(d.name);
-    fields[O] = cp(d.patronymic);
-    fields[Start] = d.start;
-    fields[Stop] = d.stop;
-    fields[Create] = d.issued;
-    fields[Ser] = cp(d.series);
-    fields[Num] = d.number;
-    fields[Pasp] = cp(storedPersonalNumber);
-    fields[Spec] = cp(d.specialty);
-    fields[Spz] = cp(d.specialisation);
-    fields[Kw] = cp(d.qualification);
-    fields[School] = std::to_string(school);
-    return JoinRecord(fields);
+    return test::recordLine({d.regNum, d.level, d.docType, d.surname, d.name, d.patronymic, d.start,
+                             d.stop, d.issued, d.series, d.number, storedPersonalNumber,
+                             d.specialty, d.specialisation, d.qualification,
+                             std::to_string(school)});
 }
 
 Document withSurname(const char* surname, const char* patronymic, const char* number) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MainFormTestFixture.h"
-#include "core/RegisterFile.h"
+#include "TestFiles.h"
 #include "main/QtText.h"
 #include "main/WaitForm.h"
 
@@ -33,24 +33,11 @@ struct TestRecord {
 };
 
 inline std::string recordLine(const TestRecord& record) {
-    svidary::RecordFields fields;
-    fields[svidary::RegNum] = record.regNum;
-    fields[svidary::Level] = std::to_string(record.level);
-    fields[svidary::DocType] = std::to_string(record.docType);
-    fields[svidary::F] = svidary::utf8ToCp1251(record.surname);
-    fields[svidary::I] = svidary::utf8ToCp1251(record.name);
-    fields[svidary::O] = svidary::utf8ToCp1251(record.patronymic);
-    fields[svidary::Start] = record.start;
-    fields[svidary::Stop] = record.stop;
-    fields[svidary::Create] = record.issued;
-    fields[svidary::Ser] = svidary::utf8ToCp1251(record.series);
-    fields[svidary::Num] = record.number;
-    fields[svidary::Pasp] = svidary::utf8ToCp1251(record.personalNumber);
-    fields[svidary::Spec] = svidary::utf8ToCp1251("2-40 01 01");
-    fields[svidary::Spz] = "";
-    fields[svidary::Kw] = svidary::utf8ToCp1251("Техник-программист");
-    fields[svidary::School] = std::to_string(record.school);
-    return svidary::JoinRecord(fields);
+    return svidary::test::recordLine(
+        {record.regNum, std::to_string(record.level), std::to_string(record.docType),
+         record.surname, record.name, record.patronymic, record.start, record.stop, record.issued,
+         record.series, record.number, record.personalNumber, "2-40 01 01", "",
+         "Техник-программист", std::to_string(record.school)});
 }
 
 // A small register. Shown sorted by patronymic: Сиваков, Иванов, Козлов, Петров.
@@ -84,11 +71,7 @@ protected:
 
     // Writes a register file: the header line, then the records, Windows-1251 with CR LF.
     QString writeRegister(const QString& name, const std::vector<std::string>& lines) const {
-        QByteArray bytes = QByteArray::fromStdString(svidary::RegisterFileHeader()) + "\r\n";
-        for (const std::string& line : lines) {
-            bytes += QByteArray::fromStdString(line) + "\r\n";
-        }
-        writeFile(name, bytes);
+        writeFile(name, QByteArray::fromStdString(svidary::test::registerFileBytes(lines)));
         return scratchPath(name);
     }
     QString writeRegister(const QString& name, const std::vector<TestRecord>& records) const {

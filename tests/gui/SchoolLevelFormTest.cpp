@@ -1,6 +1,6 @@
 #include "settings/SchoolLevelForm.h"
 #include "ScriptedPrompts.h"
-#include "core/Cp1251.h"
+#include "TestFiles.h"
 #include "core/ReferenceData.h"
 #include "core/ReferenceFiles.h"
 #include "core/RegisterState.h"
@@ -31,9 +31,7 @@ static void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-std::string cp(std::string_view utf8) {
-    return utf8ToCp1251(utf8);
-}
+using test::cp;
 
 TSchoolInfo entry(std::int32_t code, std::int32_t institution, Date validFrom,
                   std::string_view utf8Name) {
