@@ -18,18 +18,11 @@ namespace svidary {
 
 namespace {
 
-// A key in the shared buffer, with the weights of its first sixteen bytes for quick comparison
+// A key in its half's buffer, with the weights of its first sixteen bytes for quick comparison
 // (a whole key, as a rule).
 struct KeyEntry {
     std::uint64_t prefix;
     std::uint64_t secondPrefix;
-    std::uint32_t offset;
-    std::uint32_t length;
-    std::uint32_t record;
-};
-
-// Where a key is in the shared buffer, and its record.
-struct KeyPlace {
     std::uint32_t offset;
     std::uint32_t length;
     std::uint32_t record;
@@ -94,6 +87,30 @@ void planRecords(const Lines& lines, const ReferenceData& refs, std::size_t begi
     }
 }
 
+// A record's line as the redraw leaves it: corrected, or as it was.
+template <typename Lines>
+std::string_view lineOf(const Lines& lines, const LineChanges& corrections, std::size_t record) {
+    // Corrections are in record order.
+    const auto corrected = std::lower_bound(
+        corrections.begin(), corrections.end(), record,
+        [](const auto& correction, std::size_t index) { return correction.first < index; });
+    return corrected != corrections.end() && corrected->first == record
+               ? std::string_view(corrected->second)
+               : std::string_view(lines[record]);
+}
+
+// The order of the keys: by text, exactly equal keys in record order.
+bool keyLess(const KeyEntry& a, std::string_view keyA, const KeyEntry& b, std::string_view keyB) {
+    if (a.prefix != b.prefix) {
+        return a.prefix < b.prefix;
+    }
+    if (a.secondPrefix != b.secondPrefix) {
+        return a.secondPrefix < b.secondPrefix;
+    }
+    const int order = TextCollation::instance().compare(keyA, keyB);
+    return order != 0 ? order < 0 : a.record < b.record;
+}
+
 template <typename Lines>
 RedrawPlan planRedraw(const Lines& lines, const ReferenceData& refs,
                       const ProgressCallback& progress) {
@@ -102,7 +119,6 @@ RedrawPlan planRedraw(const Lines& lines, const ReferenceData& refs,
     if (count == 0) {
         return plan;
     }
-    const TextCollation& collation = TextCollation::instance();
 
     // The caller's half reports the progress; the halves run side by side.
     PlannedRecords halves[2];
@@ -110,62 +126,39 @@ RedrawPlan planRedraw(const Lines& lines, const ReferenceData& refs,
         planRecords(lines, refs, begin, end, halves[onCallerThread ? 0 : 1],
                     onCallerThread ? &progress : nullptr);
     });
-    // One buffer and one list for both halves, sized exactly: a register of a million records
-    // must fit in memory several times over its file's size.
-    std::string keyBuffer;
-    keyBuffer.reserve(halves[0].keyBuffer.size() + halves[1].keyBuffer.size());
-    std::vector<KeyEntry> entries;
-    entries.reserve(count);
     for (PlannedRecords& half : halves) {
-        const auto offset = static_cast<std::uint32_t>(keyBuffer.size());
-        keyBuffer += half.keyBuffer;
-        for (KeyEntry entry : half.entries) {
-            entry.offset += offset;
-            entries.push_back(entry);
-        }
         std::move(half.corrections.begin(), half.corrections.end(),
                   std::back_inserter(plan.corrections));
-        half = PlannedRecords{};
+        half.corrections = LineChanges();
     }
-
-    const auto keyOf = [&keyBuffer](std::uint32_t offset, std::uint32_t length) {
-        return std::string_view(keyBuffer.data() + offset, length);
+    // The halves' keys stay where they were written: the second half's offsets go on after the
+    // first half's texts, and the entries are sorted and merged where they are. On a million
+    // records every copy of them would cost tens of megabytes.
+    const auto secondOffset = static_cast<std::uint32_t>(halves[0].keyBuffer.size());
+    plan.sortedKeys = SortedKeys(std::move(halves[0].keyBuffer), std::move(halves[1].keyBuffer));
+    for (KeyEntry& entry : halves[1].entries) {
+        entry.offset += secondOffset;
+    }
+    const SortedKeys& keys = plan.sortedKeys;
+    const auto less = [&keys](const KeyEntry& a, const KeyEntry& b) {
+        return keyLess(a, keys.text(a.offset, a.length), b, keys.text(b.offset, b.length));
     };
-    ParallelSort(entries, [&](const KeyEntry& a, const KeyEntry& b) {
-        if (a.prefix != b.prefix) {
-            return a.prefix < b.prefix;
-        }
-        if (a.secondPrefix != b.secondPrefix) {
-            return a.secondPrefix < b.secondPrefix;
-        }
-        const int order = collation.compare(keyOf(a.offset, a.length), keyOf(b.offset, b.length));
-        return order != 0 ? order < 0 : a.record < b.record;
-    });
-    // The sort keys are not needed any more: keep only where each key is, before the keys are
-    // copied out.
-    std::vector<KeyPlace> places;
-    places.reserve(count);
-    for (const KeyEntry& entry : entries) {
-        places.push_back({entry.offset, entry.length, entry.record});
-    }
-    entries = std::vector<KeyEntry>();
+    std::vector<KeyEntry>& first = halves[0].entries;
+    std::vector<KeyEntry>& second = halves[1].entries;
+    SortTwoRanges(first.begin(), first.end(), second.begin(), second.end(), less);
 
     plan.sortedKeys.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        plan.sortedKeys.emplace_back(keyOf(places[i].offset, places[i].length));
-        if (i > 0 && plan.sortedKeys[i] == plan.sortedKeys[i - 1]) {
-            const std::size_t record = places[i].record;
-            // Corrections are in record order.
-            const auto corrected = std::lower_bound(
-                plan.corrections.begin(), plan.corrections.end(), record,
-                [](const auto& correction, std::size_t index) { return correction.first < index; });
-            const std::string_view line =
-                corrected != plan.corrections.end() && corrected->first == record
-                    ? std::string_view(corrected->second)
-                    : std::string_view(lines[record]);
-            plan.duplicateLines.push_back(DuplicateReportLine(SplitRecordView(line), refs));
-        }
-    }
+    std::string_view previousKey;
+    ForEachMerged(
+        first.begin(), first.end(), second.begin(), second.end(), less, [&](const KeyEntry& entry) {
+            const std::string_view key = keys.text(entry.offset, entry.length);
+            if (!plan.sortedKeys.empty() && key == previousKey) {
+                plan.duplicateLines.push_back(DuplicateReportLine(
+                    SplitRecordView(lineOf(lines, plan.corrections, entry.record)), refs));
+            }
+            plan.sortedKeys.append(entry.offset, entry.length);
+            previousKey = key;
+        });
     return plan;
 }
 
@@ -184,7 +177,8 @@ RedrawPlan PlanRedraw(const std::vector<std::string_view>& lines, const Referenc
 void ApplyRedraw(RedrawPlan& plan, std::vector<std::string>& lines,
                  std::vector<std::string>& keys) {
     ApplyLineChanges(lines, plan.corrections);
-    keys = std::move(plan.sortedKeys);
+    plan.sortedKeys.assignTo(keys);
+    plan.sortedKeys = SortedKeys();
 }
 
 RedrawResult RedrawRegister(RegisterState& state, const ReferenceData& refs,

@@ -4,6 +4,7 @@
 #include "Progress.h"
 #include "ReferenceData.h"
 #include "RegisterState.h"
+#include "SortedKeys.h"
 
 #include <cstddef>
 #include <string>
@@ -19,7 +20,7 @@ struct RedrawPlan {
     // Records whose school code the correction changes, with their corrected lines.
     LineChanges corrections;
     // One long key per record, sorted by the text order; exactly equal keys stand together.
-    std::vector<std::string> sortedKeys;
+    SortedKeys sortedKeys;
     // One report line per key equal to the key before it (k equal keys give k - 1 lines).
     std::vector<std::string> duplicateLines;
 };
@@ -33,7 +34,8 @@ RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData
 RedrawPlan PlanRedraw(const std::vector<std::string_view>& lines, const ReferenceData& refs,
                       const ProgressCallback& progress = {});
 
-// Writes the corrections into the lines and puts the keys in place of the old ones.
+// Writes the corrections into the lines and puts the keys in place of the old ones (into the
+// strings already there, as far as they go).
 void ApplyRedraw(RedrawPlan& plan, std::vector<std::string>& lines, std::vector<std::string>& keys);
 
 struct RedrawResult {

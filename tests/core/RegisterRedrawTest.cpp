@@ -208,6 +208,36 @@ INSTANTIATE_TEST_SUITE_P(
             "BothHalves", {110000, 59999}, "'n60000' is not a valid integer value (запись 60000)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The new keys are written into the strings DocKeys holds already; whatever was there before,
+// the keys afterwards are exactly those of the records.
+struct FormerKeysCase {
+    const char* name;
+    std::vector<std::string> formerKeys;
+};
+
+class RedrawOverFormerKeysTest : public ::testing::TestWithParam<FormerKeysCase> {};
+
+TEST_P(RedrawOverFormerKeysTest, LeavesExactlyTheNewKeys) {
+    const ReferenceData refs = test::registerTestRefs();
+    const std::vector<std::string> lines = {
+        makeRecord({.type = "2", .series = "ВГ", .number = "7"}),
+        makeRecord({.series = "АБ", .number = "123456789"}),
+        makeRecord({.series = "аб", .number = "5"})};
+    RegisterState state = registerOf(lines);
+    state.DocKeys = GetParam().formerKeys;
+    RedrawRegister(state, refs);
+    EXPECT_EQ(state.DocKeys, (std::vector<std::string>{cp("0АБ~123456789~~11"), cp("0аб~5~~11"),
+                                                       cp("2ВГ~7~~11")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Former, RedrawOverFormerKeysTest,
+    ::testing::Values(FormerKeysCase{"None", {}}, FormerKeysCase{"FewerAndShorter", {"a", ""}},
+                      FormerKeysCase{"AsManyAndLonger",
+                                     {std::string(40, 'x'), std::string(30, 'y'), "z"}},
+                      FormerKeysCase{"More", {"k1", "k2", "k3", "k4", std::string(50, 'w')}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(RegisterRedrawTest, EmptyRegisterHasNoKeys) {
     const ReferenceData refs = test::registerTestRefs();
     RegisterState state = registerOf({});
