@@ -1,14 +1,18 @@
 #include "LineChanges.h"
 
+#include <algorithm>
+
 namespace svidary {
 
-std::vector<std::string_view> LinesWithChanges(const std::vector<std::string>& lines,
-                                               const LineChanges& changes) {
-    std::vector<std::string_view> views(lines.begin(), lines.end());
-    for (const auto& [record, line] : changes) {
-        views[record] = line;
+std::string_view LinesWithChanges::operator[](std::size_t record) const {
+    if (changes_.empty()) {
+        return lines_[record];
     }
-    return views;
+    const auto change = std::lower_bound(
+        changes_.begin(), changes_.end(), record,
+        [](const auto& changed, std::size_t index) { return changed.first < index; });
+    return change != changes_.end() && change->first == record ? std::string_view(change->second)
+                                                               : std::string_view(lines_[record]);
 }
 
 void ApplyLineChanges(std::vector<std::string>& lines, LineChanges& changes) {

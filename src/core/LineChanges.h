@@ -13,9 +13,21 @@ namespace svidary {
 // Record index and its new line, in ascending record order.
 using LineChanges = std::vector<std::pair<std::size_t, std::string>>;
 
-// Every line as it reads with the changes: views into lines and changes, valid while both live.
-std::vector<std::string_view> LinesWithChanges(const std::vector<std::string>& lines,
-                                               const LineChanges& changes);
+// Every line as it reads with the changes, valid while both live. A line is looked up when it is
+// asked for (a binary search among the changes) rather than kept as a view: views of all lines
+// would take 16 MB for a register of a million records, and most registers have few changes.
+class LinesWithChanges {
+public:
+    LinesWithChanges(const std::vector<std::string>& lines, const LineChanges& changes)
+        : lines_(lines), changes_(changes) {}
+
+    std::size_t size() const { return lines_.size(); }
+    std::string_view operator[](std::size_t record) const;
+
+private:
+    const std::vector<std::string>& lines_;
+    const LineChanges& changes_;
+};
 
 // Moves the new lines into place; changes is left with empty texts.
 void ApplyLineChanges(std::vector<std::string>& lines, LineChanges& changes);

@@ -169,7 +169,7 @@ RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData
     return planRedraw(lines, refs, progress);
 }
 
-RedrawPlan PlanRedraw(const std::vector<std::string_view>& lines, const ReferenceData& refs,
+RedrawPlan PlanRedraw(const LinesWithChanges& lines, const ReferenceData& refs,
                       const ProgressCallback& progress) {
     return planRedraw(lines, refs, progress);
 }

@@ -30,8 +30,8 @@ struct RedrawPlan {
 // correction needs it, throws ConversionError with the text and "(запись N)", N counted from 1.
 RedrawPlan PlanRedraw(const std::vector<std::string>& lines, const ReferenceData& refs,
                       const ProgressCallback& progress = {});
-// The same over lines that are views (LinesWithChanges).
-RedrawPlan PlanRedraw(const std::vector<std::string_view>& lines, const ReferenceData& refs,
+// The same over lines with changes not yet applied.
+RedrawPlan PlanRedraw(const LinesWithChanges& lines, const ReferenceData& refs,
                       const ProgressCallback& progress = {});
 
 // Writes the corrections into the lines and puts the keys in place of the old ones (into the

@@ -115,13 +115,11 @@ StagedSave stageSave(const RegisterState& state, const ReferenceData& refs,
     StagedSave staged;
     startStage(SaveStage::ErrorCheck);
     staged.cleaned = CleanRecordLines(state.DocList, observer.progress);
-    std::vector<std::string_view> lines = LinesWithChanges(state.DocList, staged.cleaned);
+    const LinesWithChanges lines(state.DocList, staged.cleaned);
 
     startStage(SaveStage::Redraw);
     staged.redrawPlan = PlanRedraw(lines, refs, observer.progress);
-    for (const auto& [record, line] : staged.redrawPlan.corrections) {
-        lines[record] = line;
-    }
+    const LineChanges& corrections = staged.redrawPlan.corrections;
     staged.redraw.recordCount = lines.size();
     staged.redraw.correctedCount = staged.redrawPlan.corrections.size();
     staged.redraw.duplicateLines = std::move(staged.redrawPlan.duplicateLines);
@@ -131,8 +129,15 @@ StagedSave stageSave(const RegisterState& state, const ReferenceData& refs,
     staged.registerFile->writeLine(RegisterFileHeader());
     const std::size_t count = lines.size();
     int reportedStep = 0;
+    // The corrections were made to the cleaned lines, and are in record order.
+    auto correction = corrections.begin();
     for (std::size_t record = 0; record < count; ++record) {
-        staged.registerFile->writeLine(lines[record]);
+        if (correction != corrections.end() && correction->first == record) {
+            staged.registerFile->writeLine(correction->second);
+            ++correction;
+        } else {
+            staged.registerFile->writeLine(lines[record]);
+        }
         const int step =
             progressStep(static_cast<long long>(record), static_cast<long long>(count));
         if (observer.progress && step != reportedStep) {

@@ -87,6 +87,33 @@ TEST_F(RegisterSaveTest, SavesTheCorrectedSchoolCodes) {
     EXPECT_EQ(folder_.readBytes("reg.diplom"), registerFileBytes({corrected}));
 }
 
+// The corrections are made to the cleaned lines; both kinds of change, alone and together, and
+// lines with neither, must come out in their places.
+TEST_F(RegisterSaveTest, WritesCleanedAndCorrectedLinesInTheirPlaces) {
+    RegisterState state = registerNamed(
+        "reg.diplom",
+        {makeRecord({.number = "1"}), makeRecord({.surname = " Петров ", .number = "2"}),
+         makeRecord({.issued = "15.06.2005", .number = "3", .school = "10"}),
+         makeRecord({.surname = "Сидоров/", .issued = "15.06.2005", .number = "4", .school = "10"}),
+         makeRecord({.number = "5"}),
+         makeRecord({.surname = " Иванов", .number = "4", .school = "11"})});
+    const std::vector<std::string> expected = {
+        makeRecord({.number = "1"}),
+        makeRecord({.surname = "Петров", .number = "2"}),
+        makeRecord({.issued = "15.06.2005", .number = "3", .school = "11"}),
+        makeRecord({.surname = "Сидоров", .issued = "15.06.2005", .number = "4", .school = "11"}),
+        makeRecord({.number = "5"}),
+        makeRecord({.surname = "Иванов", .number = "4", .school = "11"})};
+
+    const SaveResult result = save(state);
+
+    EXPECT_EQ(folder_.readBytes("reg.diplom"), registerFileBytes(expected));
+    EXPECT_EQ(state.DocList, expected);
+    EXPECT_EQ(result.redraw.correctedCount, 2U);
+    EXPECT_EQ(result.redraw.duplicateLines,
+              std::vector<std::string>{cp("Диплом, серия: АБ, номер: 4")});
+}
+
 TEST_F(RegisterSaveTest, EmptyRegisterWritesTheHeaderOnly) {
     folder_.writeBytes("Error.txt", "earlier report");
     RegisterState state = registerNamed("new.diplom", {});
