@@ -7,6 +7,7 @@
 // and the peak memory of the process. Run it on the offscreen platform or on a display; the
 // register is opened and saved in a scratch copy of its folder, never in place.
 
+#include "core/LargeBlocks.h"
 #include "core/ReferenceData.h"
 #include "core/RegisterState.h"
 #include "main/AppContext.h"
@@ -110,6 +111,8 @@ void report(const char* what, qint64 milliseconds) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // As the program's own start does.
+    svidary::ReturnLargeBlocksWhenFreed();
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {

@@ -1,3 +1,4 @@
+#include "core/LargeBlocks.h"
 #include "main/AppContext.h"
 #include "main/HeadlessPrompts.h"
 #include "main/MainForm.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 
 int main(int argc, char* argv[]) {
+    svidary::ReturnLargeBlocksWhenFreed();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Свидарий"));
 
