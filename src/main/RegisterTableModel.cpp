@@ -7,15 +7,28 @@
 #include "core/RegisterState.h"
 #include "core/TextOrder.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <chrono>
+#include <future>
+
+namespace {
+
+// From this many rows on, a sort runs beside the window's thread so that the window keeps
+// painting; smaller registers sort faster than a thread starts.
+constexpr std::size_t RowsSortedAside = 20000;
+
+} // namespace
 
 RegisterTableModel::RegisterTableModel(const svidary::RegisterState& reg,
                                        const svidary::ReferenceData& refs, QObject* parent)
     : QAbstractTableModel(parent), reg_(reg), refs_(refs) {}
 
 void RegisterTableModel::reset() {
+    std::vector<std::uint32_t> rowOrder = sortedRowOrder();
     beginResetModel();
-    rowOrder_ = sortedRowOrder();
+    rowOrder_ = std::move(rowOrder);
     endResetModel();
 }
 
@@ -70,6 +83,7 @@ void RegisterTableModel::sort(int column, Qt::SortOrder order) {
         return;
     }
 
+    std::vector<std::uint32_t> rowOrder = sortedRowOrder();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
 
     // Selected and current rows follow their records to the new positions.
@@ -79,7 +93,7 @@ void RegisterTableModel::sort(int column, Qt::SortOrder order) {
     for (const QModelIndex& index : before) {
         recordsBefore.push_back(recordAt(index.row()));
     }
-    rowOrder_ = sortedRowOrder();
+    rowOrder_ = std::move(rowOrder);
     std::vector<int> shownAt(rowOrder_.size());
     for (std::size_t row = 0; row < rowOrder_.size(); ++row) {
         shownAt[rowOrder_[row]] = static_cast<int>(row);
@@ -98,10 +112,23 @@ std::vector<std::uint32_t> RegisterTableModel::sortedRowOrder() const {
     if (sortColumn_ < 0) {
         return svidary::IdentityRowOrder(reg_.DocList.size());
     }
-    return svidary::SortRowsByColumn(reg_.DocList, refs_, sortColumn_,
-                                     sortOrder_ == Qt::AscendingOrder
-                                         ? svidary::SortDirection::Ascending
-                                         : svidary::SortDirection::Descending);
+    const svidary::SortDirection direction = sortOrder_ == Qt::AscendingOrder
+                                                 ? svidary::SortDirection::Ascending
+                                                 : svidary::SortDirection::Descending;
+    const auto sortRows = [this, direction] {
+        return svidary::SortRowsByColumn(reg_.DocList, refs_, sortColumn_, direction);
+    };
+    if (reg_.DocList.size() < RowsSortedAside) {
+        return sortRows();
+    }
+    // Sorting a large register takes a noticeable moment: it runs beside the window's thread,
+    // which keeps painting the rows it shows now. User input waits until the new order is in
+    // place, so nothing can change the register while the sort reads it.
+    std::future<std::vector<std::uint32_t>> sorted = std::async(std::launch::async, sortRows);
+    while (sorted.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    return sorted.get();
 }
 
 int RegisterTableModel::addLastRecordRow() {

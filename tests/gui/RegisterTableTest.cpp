@@ -132,3 +132,29 @@ TEST_F(RegisterTableTest, EmptySearchTextFindsNothing) {
 }
 
 } // namespace
+
+// A register large enough that its sort runs beside the window's thread: the rows still come out
+// in order, and the focused row follows its record.
+TEST_F(RegisterWindowTest, LargeRegisterSortsBesideTheWindowAndKeepsTheFocusedRecord) {
+    std::vector<std::string> lines;
+    constexpr int Records = 30000;
+    for (int i = 0; i < Records; ++i) {
+        // Surnames in an order unlike the file order: 7919 is prime to the count.
+        const std::string surname = "Фамилия" + std::to_string(100000 + (i * 7919) % Records);
+        lines.push_back(svidary::test::recordLine(
+            {std::to_string(i + 1), "0", "0", surname, "Иван", "Иванович", "2005", "2009",
+             "30.06.2009", "АБ", std::to_string(1000000 + i), "-", "", "", "", "105"}));
+    }
+    ASSERT_TRUE(openThroughCommand(writeRegister(QStringLiteral("large.diplom"), lines)));
+    ASSERT_EQ(table().model()->rowCount(), Records);
+
+    const QString focused = cell(1234, svidary::FColumn);
+    table().setCurrentIndex(table().model()->index(1234, 0));
+    table().sortByColumn(svidary::FColumn, Qt::DescendingOrder);
+
+    const QStringList surnames = column(svidary::FColumn);
+    for (int row = 1; row < surnames.size(); ++row) {
+        ASSERT_GT(surnames[row - 1], surnames[row]) << "row " << row;
+    }
+    EXPECT_EQ(cell(table().currentIndex().row(), svidary::FColumn), focused);
+}
