@@ -39,7 +39,9 @@ std::optional<std::int32_t> CorrectedSchoolCode(const RecordFieldViews& fields,
         return std::nullopt;
     }
     const std::int32_t corrected = refs.SchoolCodeAtDate(code, parseDate(fields[Create]));
-    if (corrected == -1 || corrected == code) {
+    // The code is written back in its plain decimal form even when it stays the same, so that
+    // "011" and "11" give one duplicate key.
+    if (corrected == -1 || fields[School] == std::to_string(corrected)) {
         return std::nullopt;
     }
     return corrected;
