@@ -63,6 +63,10 @@ QComboBox* makeEditableList(QWidget* parent, const char* objectName) {
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
+    // Left with a text equal to one of its entries, a list would select that entry and report
+    // it as chosen, refiltering the lists below and emptying what they show. Only a choice from
+    // the drop-down (or with the arrow keys) is a choice.
+    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     return list;
 }
 

@@ -564,6 +564,38 @@ TEST_F(DocumentFormTest, SpecialtyListsFollowTheChoices) {
     EXPECT_TRUE(prompts.messages().isEmpty());
 }
 
+// Leaving a list whose text equals one of its entries is no choice: a corrected record's
+// specialty, specialisation and qualification survive walking through them.
+TEST_F(DocumentFormTest, LeavingASpecialtyListRefiltersNothing) {
+    const QStringList allSpecialisations = {"-", "Учёт", "Финансы"};
+    const QStringList allQualifications = {"Бухгалтер", "Финансист", "Экономист", "Юрист"};
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+        fillValidDocument();
+        list("SName_CB")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        ASSERT_EQ(focused(), QStringLiteral("Specialization_CB"));
+        QTest::keyClick(QApplication::focusWidget(), key);
+        ASSERT_EQ(focused(), QStringLiteral("Kw_CB"));
+        QTest::keyClick(QApplication::focusWidget(), key);
+
+        EXPECT_EQ(items(list("Specialization_CB")), allSpecialisations);
+        EXPECT_EQ(items(list("Kw_CB")), allQualifications);
+        EXPECT_EQ(form->fieldText(Spec), cp("Экономика"));
+        EXPECT_EQ(form->fieldText(Spz), cp("Учёт"));
+        EXPECT_EQ(form->fieldText(Kw), cp("Экономист"));
+    }
+
+    // A specialty typed in full and left is no choice either.
+    auto* specialty = list("SName_CB");
+    specialty->setEditText(QString());
+    specialty->setFocus();
+    typeText(specialty, QStringLiteral("Право"));
+    QTest::keyClick(specialty, Qt::Key_Return);
+    EXPECT_EQ(items(list("Specialization_CB")), allSpecialisations);
+    EXPECT_EQ(form->fieldText(Spz), cp("Учёт"));
+    EXPECT_TRUE(prompts.messages().isEmpty());
+}
+
 TEST_F(DocumentFormTest, AnEmptySpecialtyFileEmptiesTheListsAndAMissingOneKeepsThem) {
     writeSpecialtyFile("");
     form->SetComboBoxes(0);
