@@ -44,6 +44,12 @@ void collapseSpaces(std::string& text) {
     text = std::move(out);
 }
 
+// The file-name part of a path: the text after the last "/", "\\" or ":".
+std::string_view fileNameOf(std::string_view path) {
+    const std::size_t folderEnd = path.find_last_of("/\\:");
+    return folderEnd == std::string_view::npos ? path : path.substr(folderEnd + 1);
+}
+
 } // namespace
 
 RecordFields SplitRecord(std::string_view line) {
@@ -96,11 +102,15 @@ std::string CleanField(std::string_view value, bool capitalise) {
 }
 
 std::string FileBaseName(std::string_view path) {
-    const std::size_t folderEnd = path.find_last_of("/\\:");
-    const std::string_view name =
-        folderEnd == std::string_view::npos ? path : path.substr(folderEnd + 1);
+    const std::string_view name = fileNameOf(path);
     const std::size_t dot = name.find('.');
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(0, dot));
+}
+
+std::string FileExtension(std::string_view path) {
+    const std::string_view name = fileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }
 
 } // namespace svidary

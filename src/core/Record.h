@@ -12,7 +12,22 @@ inline constexpr int FieldCount = 16;
 
 // Zero-based positions of the fields in a record.
 enum FieldIndex : int {
-    RegNum, Level, DocType, F, I, O, Start, Stop, Create, Ser, Num, Pasp, Spec, Spz, Kw, School
+    RegNum,
+    Level,
+    DocType,
+    F,
+    I,
+    O,
+    Start,
+    Stop,
+    Create,
+    Ser,
+    Num,
+    Pasp,
+    Spec,
+    Spz,
+    Kw,
+    School
 };
 
 using RecordFields = std::array<std::string, FieldCount>;
@@ -30,5 +45,9 @@ std::string CleanField(std::string_view value, bool capitalise);
 // The file name without folder and without anything from its first "."; "/", "\\" and ":" end
 // the folder part. "D:\\reg\\spring.old.diplom" gives "spring"; a name without "." gives "".
 std::string FileBaseName(std::string_view path);
+
+// The file name's text from its last "." on, the "." included; "" for a name without ".". A name
+// that is only an extension has it: ".diplom" gives ".diplom".
+std::string FileExtension(std::string_view path);
 
 } // namespace svidary

@@ -1,6 +1,7 @@
 #include "RegisterOpen.h"
 
 #include "Errors.h"
+#include "Record.h"
 #include "RegisterFile.h"
 #include "TextCase.h"
 #include "TextFile.h"
@@ -11,7 +12,7 @@
 namespace svidary {
 
 bool IsDiplomFile(const std::filesystem::path& file) {
-    return equalsIgnoreCase(file.extension().string(), ".diplom");
+    return equalsIgnoreCase(FileExtension(pathToUtf8(file)), ".diplom");
 }
 
 void NewRegister(RegisterState& state, const std::filesystem::path& file) {

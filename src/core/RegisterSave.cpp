@@ -16,7 +16,7 @@ namespace svidary {
 namespace {
 
 bool hasExtension(const std::filesystem::path& file, std::string_view extension) {
-    return equalsIgnoreCase(file.extension().string(), extension);
+    return equalsIgnoreCase(FileExtension(pathToUtf8(file)), extension);
 }
 
 std::filesystem::path backupPathOf(const std::filesystem::path& file) {

@@ -135,5 +135,23 @@ TEST(FileBaseName, Examples) {
     }
 }
 
+TEST(FileExtension, Examples) {
+    const struct {
+        const char* path;
+        const char* extension;
+    } cases[] = {
+        {"D:\\reg\\spring.old.diplom", ".diplom"},
+        {"/home/user/reg/A.DIPLOM", ".DIPLOM"},
+        {"/home/user/.diplom", ".diplom"},
+        {"C:b.xml", ".xml"},
+        {"/folder.with.dots/plain", ""},
+        {"name.", "."},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileExtension(c.path), c.extension) << c.path;
+    }
+}
+
 } // namespace
 } // namespace svidary

@@ -154,6 +154,15 @@ TEST_F(RegisterSaveTest, XmlRegisterIsSavedBesideWithoutBackup) {
     EXPECT_EQ(filesIn(folder_.path()), (std::set<std::string>{"b.xml", "b.diplom"}));
 }
 
+TEST_F(RegisterSaveTest, NameThatIsOnlyAnXmlExtensionIsSavedBesideWithoutBackup) {
+    folder_.writeBytes(".xml", "<xml/>");
+    RegisterState state = registerNamed(".xml", {makeRecord({})});
+    const SaveResult result = save(state);
+    EXPECT_EQ(result.savedFile, folder_.path() / ".diplom");
+    EXPECT_EQ(folder_.readBytes(".xml"), "<xml/>");
+    EXPECT_EQ(filesIn(folder_.path()), (std::set<std::string>{".xml", ".diplom"}));
+}
+
 TEST_F(RegisterSaveTest, ExistingBackupIsNeverOverwritten) {
     folder_.writeBytes("reg.diplom.temp", "oldest");
     RegisterState state = openRegister("reg.diplom", {makeRecord({})});
