@@ -33,6 +33,9 @@ int runCommand(const CliArguments& arguments, const std::string& programPath, st
         throw UsageError("неизвестная команда " + arguments.command);
     }
     requireOperands(arguments, 1);
+    if (arguments.operands.front().empty()) {
+        throw UsageError("не указан файл");
+    }
     const std::filesystem::path file = FileArgument(arguments.operands.front());
 
     const std::filesystem::path refsDir =

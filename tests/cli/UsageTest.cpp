@@ -38,6 +38,15 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"MergeLater", {"merge", "r", "reg.diplom", "b.diplom"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(UsageTest, EmptyFileArgumentIsNamedAsSuch) {
+    CliFolder folder;
+    for (const char* command : {"save", "check"}) {
+        const CliRun run = folder.runWithRefs({command, ""});
+        EXPECT_EQ(run.exitCode, 2) << command;
+        EXPECT_EQ(run.err, "svidary-cli: не указан файл\nСправка: svidary-cli --help\n") << command;
+    }
+}
+
 TEST(UsageTest, HelpListsEveryCommand) {
     CliFolder folder;
     const CliRun run = folder.runWithRefs({"--help"});
