@@ -143,6 +143,19 @@ TEST_F(SchoolLevelFormTest, AnInstitutionNotOfferedForTheYearLeavesTheFirstNameS
     EXPECT_EQ(period(), QStringLiteral("Период выдачи документов: с 31.12.2003 по 01.01.2008"));
 }
 
+// Two institutions bear "Гимназия": whichever of them is the installation's, the last item of
+// that name is the one selected.
+TEST_F(SchoolLevelFormTest, TheLastItemOfTheInstitutionsNameIsSelected) {
+    for (const std::int32_t code : {50, 55}) {
+        refs.AttribSchoolCode = code;
+        open();
+        ASSERT_EQ(nameItems(), (QStringList{"Бета-училище", "Гимназия", "Гимназия", OldCollege}));
+        EXPECT_EQ(names()->currentIndex(), 2) << code;
+        EXPECT_EQ(period(), QStringLiteral("Период выдачи документов: с 01.01.1990 по 01.01.2100"))
+            << "the period is that of the first entry of the name";
+    }
+}
+
 TEST_F(SchoolLevelFormTest, TheYearOffersTheNamesInForceOnItsFirstOrLastDay) {
     open();
     const struct {
