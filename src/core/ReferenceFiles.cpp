@@ -41,10 +41,38 @@ JoinedText joinLines(const std::filesystem::path& path) {
     return joined;
 }
 
-// The text from `from` up to the next double quote, or to the end.
-std::string_view quotedValue(std::string_view item, std::size_t from) {
-    const std::size_t quote = item.find('"', from);
-    return item.substr(from, quote == std::string_view::npos ? item.npos : quote - from);
+// The next occurrence of a marker at or after a position, searched for again only once the
+// position has passed the one found last. The item reader asks for ever later positions, so a
+// file whose items all run on to its end (no "/>") is still read in one pass, not once per item.
+class ForwardFinder {
+public:
+    ForwardFinder(std::string_view text, std::string_view marker) : text_(text), marker_(marker) {}
+
+    // The first occurrence at or after `from` that lies wholly before `end`, or npos.
+    std::size_t next(std::size_t from, std::size_t end) {
+        if (!searched_ || from < lastFrom_ || (found_ != std::string_view::npos && found_ < from)) {
+            found_ = text_.find(marker_, from);
+            searched_ = true;
+        }
+        lastFrom_ = from;
+        return found_ != std::string_view::npos && found_ + marker_.size() <= end
+                   ? found_
+                   : std::string_view::npos;
+    }
+
+private:
+    std::string_view text_;
+    std::string_view marker_;
+    std::size_t found_ = std::string_view::npos;
+    std::size_t lastFrom_ = 0;
+    bool searched_ = false;
+};
+
+// The text from `from` up to the next double quote before `end`, or up to `end`.
+std::string_view quotedValue(std::string_view text, ForwardFinder& quotes, std::size_t from,
+                             std::size_t end) {
+    const std::size_t quote = quotes.next(from, end);
+    return text.substr(from, (quote == std::string_view::npos ? end : quote) - from);
 }
 
 std::int32_t parseIntAt(std::string_view text, const std::filesystem::path& path,
@@ -114,33 +142,41 @@ std::filesystem::path referenceFilePath(const std::filesystem::path& filesDir,
 std::vector<std::string> readItemsFile(const std::filesystem::path& path) {
     const JoinedText joined = joinLines(path);
     const std::string_view text = joined.text;
+    const std::size_t textEnd = text.size();
+    ForwardFinder itemStarts(text, ItemStart);
+    ForwardFinder emptyEnds(text, ItemEmptyEnd);
+    ForwardFinder closeTags(text, ItemCloseTag);
+    ForwardFinder ids(text, IdAttribute);
+    ForwardFinder idQuotes(text, "\"");
+    ForwardFinder nameAttributes(text, NameAttribute);
+    ForwardFinder nameQuotes(text, "\"");
     std::vector<std::string> names;
     std::size_t pos = 0;
     for (;;) {
-        const std::size_t start = text.find(ItemStart, pos);
+        const std::size_t start = itemStarts.next(pos, textEnd);
         if (start == std::string_view::npos) {
             break;
         }
         // Drop the marker and the one character after it; the next search starts inside this
         // item, right there.
-        pos = std::min(start + ItemStart.size() + 1, text.size());
+        pos = std::min(start + ItemStart.size() + 1, textEnd);
         const std::size_t end =
-            std::min(text.find(ItemEmptyEnd, pos), text.find(ItemCloseTag, pos));
-        const std::string_view item = text.substr(pos, end == text.npos ? text.npos : end - pos);
+            std::min({emptyEnds.next(pos, textEnd), closeTags.next(pos, textEnd), textEnd});
 
-        const std::size_t idAt = item.find(IdAttribute);
+        const std::size_t idAt = ids.next(pos, end);
         std::string_view idText;
-        std::size_t afterId = item.size();
+        std::size_t afterId = end;
         if (idAt != std::string_view::npos) {
-            idText = quotedValue(item, idAt + IdAttribute.size());
+            idText = quotedValue(text, idQuotes, idAt + IdAttribute.size(), end);
             afterId = idAt + IdAttribute.size() + idText.size();
         }
-        const std::size_t nameAt = item.find(NameAttribute, afterId);
-        const std::string_view name = nameAt == std::string_view::npos
-                                          ? std::string_view()
-                                          : quotedValue(item, nameAt + NameAttribute.size());
+        const std::size_t nameAt = nameAttributes.next(afterId, end);
+        const std::string_view name =
+            nameAt == std::string_view::npos
+                ? std::string_view()
+                : quotedValue(text, nameQuotes, nameAt + NameAttribute.size(), end);
 
-        const std::size_t errorOffset = idAt == std::string_view::npos ? start : pos + idAt;
+        const std::size_t errorOffset = idAt == std::string_view::npos ? start : idAt;
         const std::int32_t id = parseIntAt(idText, path, joined.lineAt(errorOffset));
         if (id > LargestListCode || id < static_cast<std::int32_t>(names.size())) {
             continue;

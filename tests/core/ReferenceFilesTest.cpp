@@ -58,12 +58,32 @@ TEST(ItemsFile, ReadsItemsByMarkersAndOrder) {
         {"no items", "<Levels></Levels>", {}},
         {"the character after <Item is skipped whatever it is", "<ItemXid=\"0\" name=\"A\"/>",
          cpNames({"A"})},
+        {"items without an end run on and the next one starts inside",
+         "<Item id=\"0\" name=\"A\"<Item id=\"1\" name=\"B\"", cpNames({"A", "B"})},
+        {"a name after the end of its item is not its name",
+         "<Item id=\"0\"/> name=\"A\"<Item id=\"1\" name=\"B\"/>", cpNames({"", "B"})},
+        {"a value runs to the end of its item when its quote is missing",
+         "<Item id=\"0\" name=\"A/><Item id=\"1\" name=\"B\"/>", cpNames({"A", "B"})},
     };
     test::TempFolder folder;
     for (const auto& c : cases) {
         const auto path = folder.writeText("VELTlevels.xml", c.text);
         EXPECT_EQ(readItemsFile(path), c.names) << c.title;
     }
+}
+
+// Every item of such a file runs on to the end of the file; the reader must not search the rest
+// of the file again for every one of them.
+TEST(ItemsFile, ManyItemsWithoutAnEndAreReadInOnePass) {
+    std::string text;
+    for (int item = 0; item < 100000; ++item) {
+        text += "<Item id=\"" + std::to_string(item % 300) + "\" ";
+    }
+    text += "name=\"Z\"";
+    test::TempFolder folder;
+    const auto path = folder.writeText("VELTlevels.xml", text);
+    Names expected(256, "Z");
+    EXPECT_EQ(readItemsFile(path), expected);
 }
 
 TEST(ItemsFile, IdThatIsNotANumberIsAConversionErrorNamingFileAndLine) {
