@@ -35,10 +35,9 @@ TEST(ErrorCheckTest, ShortLineGetsAllSixteenFields) {
 }
 
 TEST(ErrorCheckTest, ListsOnlyTheRecordsThatChange) {
-    const std::vector<std::string> lines = {test::makeRecord({}),
-                                            recordLine({"2", "1", "0", "В!Г"}),
-                                            test::makeRecord({.surname = "Петров "}),
-                                            recordLine({"4", "1", "0", "Вг"})};
+    const std::vector<std::string> lines = {
+        test::makeRecord({}), recordLine({"2", "1", "0", "В!Г"}),
+        test::makeRecord({.surname = "Петров "}), recordLine({"4", "1", "0", "Вг"})};
     std::vector<int> steps;
     const LineChanges changes =
         CleanRecordLines(lines, [&steps](int step) { steps.push_back(step); });
