@@ -24,15 +24,6 @@ std::string fromQt(const QString& text) {
     return bytes;
 }
 
-bool fitsCp1251(const QString& text) {
-    for (const char32_t codePoint : text.toUcs4()) {
-        if (!svidary::unicodeToCp1251(codePoint)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 QString pathToQt(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }

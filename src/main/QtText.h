@@ -12,8 +12,5 @@ QString toQt(std::string_view cp1251);
 // Characters that Windows-1251 cannot hold become "?".
 std::string fromQt(const QString& text);
 
-// True when every character of the text can be written in Windows-1251.
-bool fitsCp1251(const QString& text);
-
 QString pathToQt(const std::filesystem::path& path);
 std::filesystem::path pathFromQt(const QString& path);
