@@ -10,12 +10,6 @@ void AppendLongDuplicateKey(std::string& out, const RecordFieldViews& fields) {
     out.append(fields[Num]).append("~~").append(fields[School]);
 }
 
-std::string LongDuplicateKey(const RecordFieldViews& fields) {
-    std::string key;
-    AppendLongDuplicateKey(key, fields);
-    return key;
-}
-
 std::string DuplicateReportLine(const RecordFieldViews& fields, const ReferenceData& refs) {
     static const std::string seriesLabel = utf8ToCp1251(", серия: ");
     static const std::string numberLabel = utf8ToCp1251(", номер: ");
