@@ -4,15 +4,16 @@
 
 namespace svidary {
 
-std::string_view LinesWithChanges::operator[](std::size_t record) const {
-    if (changes_.empty()) {
-        return lines_[record];
-    }
+const std::string* FindLineChange(const LineChanges& changes, std::size_t record) {
     const auto change = std::lower_bound(
-        changes_.begin(), changes_.end(), record,
+        changes.begin(), changes.end(), record,
         [](const auto& changed, std::size_t index) { return changed.first < index; });
-    return change != changes_.end() && change->first == record ? std::string_view(change->second)
-                                                               : std::string_view(lines_[record]);
+    return change != changes.end() && change->first == record ? &change->second : nullptr;
+}
+
+std::string_view LinesWithChanges::operator[](std::size_t record) const {
+    const std::string* changed = FindLineChange(changes_, record);
+    return changed != nullptr ? std::string_view(*changed) : std::string_view(lines_[record]);
 }
 
 void ApplyLineChanges(std::vector<std::string>& lines, LineChanges& changes) {

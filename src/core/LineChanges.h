@@ -13,6 +13,9 @@ namespace svidary {
 // Record index and its new line, in ascending record order.
 using LineChanges = std::vector<std::pair<std::size_t, std::string>>;
 
+// The new line of the record among the changes (a binary search), or null when it has none.
+const std::string* FindLineChange(const LineChanges& changes, std::size_t record);
+
 // Every line as it reads with the changes, valid while both live. A line is looked up when it is
 // asked for (a binary search among the changes) rather than kept as a view: views of all lines
 // would take 16 MB for a register of a million records, and most registers have few changes.

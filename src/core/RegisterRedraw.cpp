@@ -90,13 +90,8 @@ void planRecords(const Lines& lines, const ReferenceData& refs, std::size_t begi
 // A record's line as the redraw leaves it: corrected, or as it was.
 template <typename Lines>
 std::string_view lineOf(const Lines& lines, const LineChanges& corrections, std::size_t record) {
-    // Corrections are in record order.
-    const auto corrected = std::lower_bound(
-        corrections.begin(), corrections.end(), record,
-        [](const auto& correction, std::size_t index) { return correction.first < index; });
-    return corrected != corrections.end() && corrected->first == record
-               ? std::string_view(corrected->second)
-               : std::string_view(lines[record]);
+    const std::string* corrected = FindLineChange(corrections, record);
+    return corrected != nullptr ? std::string_view(*corrected) : std::string_view(lines[record]);
 }
 
 // The order of the keys: by text, exactly equal keys in record order.
