@@ -90,21 +90,15 @@ LineChanges CleanRecordLines(const std::vector<std::string>& lines,
     LineChanges halves[2];
     RunOnTwoThreads(lines.size(), [&](std::size_t begin, std::size_t end, bool onCallerThread) {
         LineChanges& changes = halves[onCallerThread ? 0 : 1];
-        int reportedStep = -1;
+        // The halves run side by side: the caller's half tells how far both are.
+        const ProgressCallback ownProgress = onCallerThread ? progress : ProgressCallback();
+        StepReporter reporter(ownProgress);
         for (std::size_t record = begin; record < end; ++record) {
             if (!isCleanRecord(lines[record])) {
                 changes.emplace_back(record, CleanRecordLine(lines[record]));
             }
-            if (!onCallerThread || !progress) {
-                continue;
-            }
-            // The halves run side by side: the caller's half tells how far both are.
-            const int step = progressStep(static_cast<long long>(record - begin),
-                                          static_cast<long long>(end - begin));
-            if (step != reportedStep) {
-                reportedStep = step;
-                progress(step);
-            }
+            reporter.report(static_cast<long long>(record - begin),
+                            static_cast<long long>(end - begin));
         }
     });
     LineChanges changes = std::move(halves[0]);

@@ -16,7 +16,7 @@ void LoadDiplomFile(RegisterState& state, const ProgressCallback& progress) {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(state.CurrentFileName, error);
     const long long total = error ? 0 : static_cast<long long>(size);
-    int lastStep = -1;
+    StepReporter reporter(progress);
 
     auto& docList = state.DocList;
     forEachLine(
@@ -27,14 +27,7 @@ void LoadDiplomFile(RegisterState& state, const ProgressCallback& progress) {
             }
         },
         [&](std::uintmax_t bytesRead) {
-            if (!progress) {
-                return;
-            }
-            const int step = progressStep(static_cast<long long>(bytesRead), total);
-            if (step != lastStep) {
-                lastStep = step;
-                progress(step);
-            }
+            reporter.report(static_cast<long long>(bytesRead), total);
         });
 }
 

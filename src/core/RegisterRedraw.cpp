@@ -52,11 +52,11 @@ struct PlannedRecords {
 
 template <typename Lines>
 void planRecords(const Lines& lines, const ReferenceData& refs, std::size_t begin, std::size_t end,
-                 PlannedRecords& planned, const ProgressCallback* progress) {
+                 PlannedRecords& planned, const ProgressCallback& progress) {
     const TextCollation& collation = TextCollation::instance();
     planned.keyBuffer.reserve((end - begin) * 20);
     planned.entries.reserve(end - begin);
-    int reportedStep = -1;
+    StepReporter reporter(progress);
     for (std::size_t record = begin; record < end; ++record) {
         RecordFieldViews fields = SplitRecordView(lines[record]);
         try {
@@ -76,14 +76,8 @@ void planRecords(const Lines& lines, const ReferenceData& refs, std::size_t begi
                                    static_cast<std::uint32_t>(offset),
                                    static_cast<std::uint32_t>(key.size()),
                                    static_cast<std::uint32_t>(record)});
-        if (progress != nullptr && *progress) {
-            const int step = progressStep(static_cast<long long>(record - begin + 1),
-                                          static_cast<long long>(end - begin));
-            if (step != reportedStep) {
-                reportedStep = step;
-                (*progress)(step);
-            }
-        }
+        reporter.report(static_cast<long long>(record - begin + 1),
+                        static_cast<long long>(end - begin));
     }
 }
 
@@ -118,8 +112,8 @@ RedrawPlan planRedraw(const Lines& lines, const ReferenceData& refs,
     // The caller's half reports the progress; the halves run side by side.
     PlannedRecords halves[2];
     RunOnTwoThreads(count, [&](std::size_t begin, std::size_t end, bool onCallerThread) {
-        planRecords(lines, refs, begin, end, halves[onCallerThread ? 0 : 1],
-                    onCallerThread ? &progress : nullptr);
+        const ProgressCallback ownProgress = onCallerThread ? progress : ProgressCallback();
+        planRecords(lines, refs, begin, end, halves[onCallerThread ? 0 : 1], ownProgress);
     });
     for (PlannedRecords& half : halves) {
         std::move(half.corrections.begin(), half.corrections.end(),

@@ -121,14 +121,14 @@ StagedSave stageSave(const RegisterState& state, const ReferenceData& refs,
     staged.redrawPlan = PlanRedraw(lines, refs, observer.progress);
     const LineChanges& corrections = staged.redrawPlan.corrections;
     staged.redraw.recordCount = lines.size();
-    staged.redraw.correctedCount = staged.redrawPlan.corrections.size();
+    staged.redraw.correctedCount = corrections.size();
     staged.redraw.duplicateLines = std::move(staged.redrawPlan.duplicateLines);
 
     startStage(SaveStage::Writing);
     staged.registerFile = std::make_unique<StagedFile>(target);
     staged.registerFile->writeLine(RegisterFileHeader());
     const std::size_t count = lines.size();
-    int reportedStep = 0;
+    StepReporter reporter(observer.progress, 0); // startStage reported 0
     // The corrections were made to the cleaned lines, and are in record order.
     auto correction = corrections.begin();
     for (std::size_t record = 0; record < count; ++record) {
@@ -138,12 +138,7 @@ StagedSave stageSave(const RegisterState& state, const ReferenceData& refs,
         } else {
             staged.registerFile->writeLine(lines[record]);
         }
-        const int step =
-            progressStep(static_cast<long long>(record), static_cast<long long>(count));
-        if (observer.progress && step != reportedStep) {
-            reportedStep = step;
-            observer.progress(step);
-        }
+        reporter.report(static_cast<long long>(record), static_cast<long long>(count));
     }
     staged.registerFile->finish();
     staged.report =
