@@ -44,6 +44,14 @@ const CaseTables& tables() {
     return instance;
 }
 
+std::string mapped(std::string_view text, const std::array<char, 256>& table) {
+    std::string out(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        out[i] = table[static_cast<unsigned char>(text[i])];
+    }
+    return out;
+}
+
 } // namespace
 
 char toLowerChar(char c) {
@@ -55,21 +63,11 @@ char toUpperChar(char c) {
 }
 
 std::string toLower(std::string_view text) {
-    const auto& lower = tables().lower;
-    std::string out(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out[i] = lower[static_cast<unsigned char>(text[i])];
-    }
-    return out;
+    return mapped(text, tables().lower);
 }
 
 std::string toUpper(std::string_view text) {
-    const auto& upper = tables().upper;
-    std::string out(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out[i] = upper[static_cast<unsigned char>(text[i])];
-    }
-    return out;
+    return mapped(text, tables().upper);
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
