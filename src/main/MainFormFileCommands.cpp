@@ -70,7 +70,6 @@ void TMainForm::NewFileButtonClick() {
     // The title shows the name as typed, even when it holds a folder or a dot.
     setWindowTitle(QStringLiteral("Свидарий - \"%1\"").arg(name));
     ShowActiveButton();
-    ctx_.reg.DocModified = false;
     ctx_.prompts.showMessage(
         QStringLiteral("Файл \"%1\" создан").arg(pathToQt(ctx_.reg.CurrentFileName)));
 }
@@ -94,7 +93,6 @@ void TMainForm::OpenFileButtonClick() {
             updateWindowTitle();
             throw;
         }
-        ctx_.reg.DocModified = false;
         updateWindowTitle();
         showRedrawnRegister(opened.duplicateLines);
     }
