@@ -6,6 +6,7 @@
 #include "core/Errors.h"
 #include "core/Numbers.h"
 #include "core/ReferenceFiles.h"
+#include "core/RegisterCells.h"
 #include "core/SchoolCodeCorrection.h"
 #include "core/SpecialtyLists.h"
 #include "core/TextCase.h"
@@ -38,8 +39,6 @@ constexpr int NumberMaxLength = 7;
 constexpr int FirstCheckedBeginYear = 1986;
 constexpr int FirstCheckedEndYear = 1991;
 
-const QString NotSetPersonalNumber = QStringLiteral("Не установлен");
-
 QFont fieldFont(int pixelSize) {
     QFont font;
     font.setBold(true);
@@ -54,12 +53,17 @@ QLineEdit* makeEdit(QWidget* parent, const char* objectName) {
     return edit;
 }
 
-// A list whose text can be typed; picking or typing never adds items, and no completion
-// changes what was typed.
-QComboBox* makeEditableList(QWidget* parent, const char* objectName) {
+QComboBox* makeFixedList(QWidget* parent, const char* objectName) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(objectName));
     list->setFont(fieldFont(13));
+    return list;
+}
+
+// A list whose text can be typed; picking or typing never adds items, and no completion
+// changes what was typed.
+QComboBox* makeEditableList(QWidget* parent, const char* objectName) {
+    QComboBox* list = makeFixedList(parent, objectName);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
@@ -67,13 +71,6 @@ QComboBox* makeEditableList(QWidget* parent, const char* objectName) {
     // it as chosen, refiltering the lists below and emptying what they show. Only a choice from
     // the drop-down (or with the arrow keys) is a choice.
     QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
-    return list;
-}
-
-QComboBox* makeFixedList(QWidget* parent, const char* objectName) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(objectName));
-    list->setFont(fieldFont(13));
     return list;
 }
 
@@ -109,6 +106,15 @@ void refill(QComboBox& list, const std::vector<std::string>& values) {
     list.setEditText(shown);
 }
 
+// The names of a code list as the items, the first one selected.
+void fillWithNames(QComboBox& list, const CodeList& names) {
+    list.clear();
+    for (const auto& name : names.names()) {
+        list.addItem(toQt(name));
+    }
+    list.setCurrentIndex(0);
+}
+
 // The single entry selected when there is exactly one, otherwise no selection and no text.
 void selectSingleEntry(QComboBox& list) {
     if (list.count() == 1) {
@@ -133,7 +139,7 @@ TEditDiplomForm::TEditDiplomForm(AppContext& app, QWidget* parent) : QDialog(par
     buildLayout();
     chainTabOrder();
     installInputRules();
-    PasportEdit->setText(NotSetPersonalNumber);
+    PasportEdit->setText(toQt(PersonalNumberNotSetText()));
 
     connect(AddDiplomButton, &QPushButton::clicked, this, [this] { AddDiplomButtonClick(); });
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -296,16 +302,8 @@ char TEditDiplomForm::FilterNameChar(char cp1251) {
 }
 
 void TEditDiplomForm::InitVariables() {
-    DType_CB->clear();
-    for (const auto& name : app_.refs.DocTypeNames.names()) {
-        DType_CB->addItem(toQt(name));
-    }
-    DType_CB->setCurrentIndex(0);
-    EduLevel_CB->clear();
-    for (const auto& name : app_.refs.LevelNames.names()) {
-        EduLevel_CB->addItem(toQt(name));
-    }
-    EduLevel_CB->setCurrentIndex(0);
+    fillWithNames(*DType_CB, app_.refs.DocTypeNames);
+    fillWithNames(*EduLevel_CB, app_.refs.LevelNames);
 
     const int year = app_.refs.AttribYear;
     YearEnd_CB->setEditText(QString::number(year));
