@@ -1,10 +1,10 @@
 #include "TextFile.h"
 
 #include "Errors.h"
+#include "StagedFile.h"
 
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 namespace svidary {
@@ -15,10 +15,6 @@ constexpr std::size_t ChunkSize = 1 << 20;
 
 [[noreturn]] void throwCannotOpen(const std::filesystem::path& path) {
     throw IoError("Не удалось открыть файл \"" + pathToUtf8(path) + "\"");
-}
-
-[[noreturn]] void throwCannotWrite(const std::filesystem::path& path) {
-    throw IoError("Не удалось записать файл \"" + pathToUtf8(path) + "\"");
 }
 
 // Finds the next CR or LF in [from, end). Remembers the last hit of each character, so that a
@@ -51,18 +47,6 @@ private:
     bool crValid_ = false;
     bool lfValid_ = false;
 };
-
-std::filesystem::path temporaryPathFor(const std::filesystem::path& target) {
-    static std::mt19937_64 random{std::random_device{}()};
-    for (;;) {
-        auto candidate = target;
-        candidate += ".tmp" + std::to_string(random() % 1000000000ULL);
-        std::error_code error;
-        if (!std::filesystem::exists(candidate, error) && !error) {
-            return candidate;
-        }
-    }
-}
 
 } // namespace
 
@@ -156,30 +140,11 @@ std::vector<std::string> readLines(const std::filesystem::path& path) {
 
 void writeLinesAtomically(const std::filesystem::path& target,
                           const std::vector<std::string>& lines) {
-    const auto temporary = temporaryPathFor(target);
-    {
-        std::ofstream file(temporary, std::ios::out | std::ios::binary | std::ios::trunc);
-        if (!file.is_open()) {
-            throwCannotWrite(target);
-        }
-        for (const auto& line : lines) {
-            file.write(line.data(), static_cast<std::streamsize>(line.size()));
-            file.write("\r\n", 2);
-        }
-        file.close();
-        if (file.fail()) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throwCannotWrite(target);
-        }
+    StagedFile staged(target);
+    for (const auto& line : lines) {
+        staged.writeLine(line);
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throwCannotWrite(target);
-    }
+    staged.commit();
 }
 
 } // namespace svidary
