@@ -15,13 +15,10 @@ public:
     // Built once, on first use.
     static const TextCollation& instance();
 
-    // The weight of a byte's lower-case letter: 1..255, in the order of the text order.
-    unsigned char weight(unsigned char byte) const { return weights_[byte]; }
     char lower(char c) const { return static_cast<char>(lower_[static_cast<unsigned char>(c)]); }
 
     // Negative, zero or positive, as compareText.
     int compare(std::string_view a, std::string_view b) const;
-    bool less(std::string_view a, std::string_view b) const { return compare(a, b) < 0; }
 
     // The weights of eight bytes from `from` on, packed big-endian, zero-padded. Texts whose
     // keys from 0 differ are ordered as those keys; with equal keys, the keys from 8 on decide
@@ -34,6 +31,7 @@ public:
 private:
     TextCollation();
 
+    // The weight of a byte's lower-case letter: 1..255, in the order of the text order.
     std::array<unsigned char, 256> weights_{};
     std::array<unsigned char, 256> lower_{};
     // For a small letter, its capital; for any other byte, the byte itself.
