@@ -33,7 +33,8 @@ std::optional<int> TMainForm::FormCreate() {
         return ExitMissingReferenceFile;
     } catch (const std::exception& error) {
         // Without its reference data the program cannot work: a file that exists but cannot be
-        // read ends the start as a missing one does, after telling what is wrong with it.
+        // read ends the start too, after telling what is wrong with it, under an exit code of
+        // its own.
         ctx_.prompts.showMessage(QString::fromUtf8(error.what()));
         return ExitBrokenReferenceFile;
     }
