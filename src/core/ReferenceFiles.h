@@ -2,6 +2,7 @@
 
 #include "Classifier.h"
 #include "ReferenceData.h"
+#include "RegisterCells.h"
 
 #include <array>
 #include <cstdint>
@@ -16,8 +17,7 @@
 namespace svidary {
 
 inline constexpr std::string_view RefFilePrefix = "VELT";
-inline constexpr int ColumnCount = 16;
-using ColumnVisibility = std::array<bool, ColumnCount>;
+using ColumnVisibility = std::array<bool, RegisterColumnCount>;
 
 // filesDir / ("VELT" + baseName)
 std::filesystem::path referenceFilePath(const std::filesystem::path& filesDir,

@@ -11,7 +11,8 @@
 // names in place of the level, type and school codes.
 namespace svidary {
 
-inline constexpr int RegisterColumnCount = 16;
+// One column for each field of the record.
+inline constexpr int RegisterColumnCount = FieldCount;
 
 enum RegisterColumn : int {
     RegNoColumn,

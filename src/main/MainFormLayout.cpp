@@ -207,7 +207,7 @@ void TMainForm::createRegisterTable() {
     header->setSectionsMovable(true);
     header->setStretchLastSection(false);
     const auto& columns = registerColumns();
-    for (int column = 0; column < svidary::ColumnCount; ++column) {
+    for (int column = 0; column < svidary::RegisterColumnCount; ++column) {
         header->resizeSection(column, columns[static_cast<std::size_t>(column)].width);
     }
     header->setSortIndicator(InitialSortColumn, Qt::AscendingOrder);
@@ -294,14 +294,14 @@ void TMainForm::bindCommand(QAction* action, Command command) {
 }
 
 void TMainForm::applyColumnVisibility(const svidary::ColumnVisibility& visible) {
-    for (int column = 0; column < svidary::ColumnCount; ++column) {
+    for (int column = 0; column < svidary::RegisterColumnCount; ++column) {
         treeList_->setColumnHidden(column, !visible[static_cast<std::size_t>(column)]);
     }
 }
 
 svidary::ColumnVisibility TMainForm::columnVisibility() const {
     svidary::ColumnVisibility visible{};
-    for (int column = 0; column < svidary::ColumnCount; ++column) {
+    for (int column = 0; column < svidary::RegisterColumnCount; ++column) {
         visible[static_cast<std::size_t>(column)] = !treeList_->isColumnHidden(column);
     }
     return visible;

@@ -1,7 +1,7 @@
 #include "RegisterColumns.h"
 
-const std::array<RegisterColumnInfo, svidary::ColumnCount>& registerColumns() {
-    static const std::array<RegisterColumnInfo, svidary::ColumnCount> columns = {{
+const std::array<RegisterColumnInfo, svidary::RegisterColumnCount>& registerColumns() {
+    static const std::array<RegisterColumnInfo, svidary::RegisterColumnCount> columns = {{
         {QStringLiteral("RegNo_TLColumn"), QStringLiteral("Рег.номер"), 75},
         {QStringLiteral("EduLevel_TLColumn"), QStringLiteral("Уровень"), 55},
         {QStringLiteral("DocType_TLColumn"), QStringLiteral("Документ"), 74},
@@ -24,7 +24,7 @@ const std::array<RegisterColumnInfo, svidary::ColumnCount>& registerColumns() {
 
 int registerColumnIndex(const QString& objectName) {
     const auto& columns = registerColumns();
-    for (int i = 0; i < svidary::ColumnCount; ++i) {
+    for (int i = 0; i < svidary::RegisterColumnCount; ++i) {
         if (columns[static_cast<std::size_t>(i)].objectName == objectName) {
             return i;
         }
@@ -33,7 +33,7 @@ int registerColumnIndex(const QString& objectName) {
 }
 
 QString registerColumnName(int column) {
-    if (column < 0 || column >= svidary::ColumnCount) {
+    if (column < 0 || column >= svidary::RegisterColumnCount) {
         return {};
     }
     return registerColumns()[static_cast<std::size_t>(column)].objectName;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ReferenceFiles.h"
+#include "core/RegisterCells.h"
 
 #include <QString>
 
@@ -14,11 +14,11 @@ struct RegisterColumnInfo {
     int width;          // pixels
 };
 
-const std::array<RegisterColumnInfo, svidary::ColumnCount>& registerColumns();
+const std::array<RegisterColumnInfo, svidary::RegisterColumnCount>& registerColumns();
 
 // The patronymic column, by which the table is sorted when it is created.
-inline constexpr int InitialSortColumn = 5;
-static_assert(svidary::ColumnCount == 16);
+inline constexpr int InitialSortColumn = svidary::OColumn;
+static_assert(svidary::RegisterColumnCount == 16);
 
 // The column index of an objectName such as "SchoolName_TLColumn", or -1.
 int registerColumnIndex(const QString& objectName);
