@@ -94,9 +94,8 @@ std::string CleanField(std::string_view value, bool capitalise) {
     if (!text.empty() && text.back() == ' ') {
         text.pop_back();
     }
-    if (capitalise && !text.empty()) {
-        text = toLower(text);
-        text[0] = toUpperChar(text[0]);
+    if (capitalise) {
+        text = capitalised(text);
     }
     return text;
 }

@@ -70,6 +70,14 @@ std::string toUpper(std::string_view text) {
     return mapped(text, tables().upper);
 }
 
+std::string capitalised(std::string_view text) {
+    std::string out = toLower(text);
+    if (!out.empty()) {
+        out[0] = toUpperChar(out[0]);
+    }
+    return out;
+}
+
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;

@@ -12,6 +12,9 @@ char toUpperChar(char c);
 std::string toLower(std::string_view text);
 std::string toUpper(std::string_view text);
 
+// Lowered, then the first character raised: ИВАНОВА-ПЕТРОВА becomes Иванова-петрова.
+std::string capitalised(std::string_view text);
+
 // Case-insensitive equality: equal after lowering.
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 

@@ -402,14 +402,8 @@ QWidget* TEditDiplomForm::enterTarget(QObject* control) const {
     return nullptr;
 }
 
-// Lower case, then the first character upper case: ИВАНОВА-ПЕТРОВА becomes Иванова-петрова.
 void TEditDiplomForm::normaliseName(QLineEdit& edit) {
-    if (edit.text().isEmpty()) {
-        return;
-    }
-    std::string name = toLower(fromQt(edit.text()));
-    name[0] = toUpperChar(name[0]);
-    const QString normalised = toQt(name);
+    const QString normalised = toQt(capitalised(fromQt(edit.text())));
     if (normalised != edit.text()) {
         edit.setText(normalised);
     }
