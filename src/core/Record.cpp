@@ -112,4 +112,8 @@ std::string FileExtension(std::string_view path) {
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
 }
 
+bool HasFileExtension(std::string_view path, std::string_view extension) {
+    return equalsIgnoreCase(FileExtension(path), extension);
+}
+
 } // namespace svidary

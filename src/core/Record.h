@@ -50,4 +50,7 @@ std::string FileBaseName(std::string_view path);
 // that is only an extension has it: ".diplom" gives ".diplom".
 std::string FileExtension(std::string_view path);
 
+// Whether the file name's extension is the given one (".diplom"), letter case ignored.
+bool HasFileExtension(std::string_view path, std::string_view extension);
+
 } // namespace svidary

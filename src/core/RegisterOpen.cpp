@@ -3,17 +3,12 @@
 #include "Errors.h"
 #include "Record.h"
 #include "RegisterFile.h"
-#include "TextCase.h"
 #include "TextFile.h"
 
 #include <fstream>
 #include <utility>
 
 namespace svidary {
-
-bool IsDiplomFile(const std::filesystem::path& file) {
-    return equalsIgnoreCase(FileExtension(pathToUtf8(file)), ".diplom");
-}
 
 void NewRegister(RegisterState& state, const std::filesystem::path& file) {
     state = RegisterState{};
@@ -33,7 +28,7 @@ RedrawResult OpenRegister(RegisterState& state, const ReferenceData& refs,
     RegisterState opened;
     opened.CurrentFileName = file;
     opened.DocListsExist = true;
-    if (IsDiplomFile(file)) {
+    if (HasFileExtension(pathToUtf8(file), ".diplom")) {
         LoadDiplomFile(opened, progress);
     }
     RedrawResult result = RedrawRegister(opened, refs, progress);

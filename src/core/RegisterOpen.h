@@ -27,7 +27,4 @@ RedrawResult OpenRegister(RegisterState& state, const ReferenceData& refs,
 // Releases the register: the state is "no register".
 void CloseRegister(RegisterState& state);
 
-// Whether the file is read as a register file (".diplom", letter case ignored).
-bool IsDiplomFile(const std::filesystem::path& file);
-
 } // namespace svidary

@@ -5,7 +5,6 @@
 #include "Record.h"
 #include "RegisterFile.h"
 #include "StagedFile.h"
-#include "TextCase.h"
 #include "TextFile.h"
 
 #include <system_error>
@@ -14,10 +13,6 @@
 namespace svidary {
 
 namespace {
-
-bool hasExtension(const std::filesystem::path& file, std::string_view extension) {
-    return equalsIgnoreCase(FileExtension(pathToUtf8(file)), extension);
-}
 
 std::filesystem::path backupPathOf(const std::filesystem::path& file) {
     std::filesystem::path backup = file;
@@ -35,7 +30,7 @@ public:
 
     bool wanted() const {
         std::error_code ignored;
-        return !hasExtension(source_, ".xml") &&
+        return !HasFileExtension(pathToUtf8(source_), ".xml") &&
                std::filesystem::is_regular_file(source_, ignored) &&
                !std::filesystem::exists(std::filesystem::symlink_status(backup_, ignored));
     }
@@ -149,7 +144,8 @@ StagedSave stageSave(const RegisterState& state, const ReferenceData& refs,
 } // namespace
 
 std::filesystem::path SaveTarget(const std::filesystem::path& currentFile) {
-    if (hasExtension(currentFile, ".kalv") || hasExtension(currentFile, ".xml")) {
+    const std::string current = pathToUtf8(currentFile);
+    if (HasFileExtension(current, ".kalv") || HasFileExtension(current, ".xml")) {
         return currentFile.parent_path() /
                (FileBaseName(currentFile.filename().string()) + ".diplom");
     }
