@@ -170,13 +170,18 @@ void ApplyRedraw(RedrawPlan& plan, std::vector<std::string>& lines,
     plan.sortedKeys = SortedKeys();
 }
 
+RedrawResult TakeRedrawResult(RedrawPlan& plan, std::size_t recordCount) {
+    RedrawResult result;
+    result.recordCount = recordCount;
+    result.correctedCount = plan.corrections.size();
+    result.duplicateLines = std::move(plan.duplicateLines);
+    return result;
+}
+
 RedrawResult RedrawRegister(RegisterState& state, const ReferenceData& refs,
                             const ProgressCallback& progress) {
     RedrawPlan plan = PlanRedraw(state.DocList, refs, progress);
-    RedrawResult result;
-    result.recordCount = state.DocList.size();
-    result.correctedCount = plan.corrections.size();
-    result.duplicateLines = std::move(plan.duplicateLines);
+    RedrawResult result = TakeRedrawResult(plan, state.DocList.size());
     ApplyRedraw(plan, state.DocList, state.DocKeys);
     return result;
 }

@@ -46,6 +46,9 @@ struct RedrawResult {
     bool hasDuplicates() const { return !duplicateLines.empty(); }
 };
 
+// The result of a plan over recordCount records; the duplicate lines are moved out of the plan.
+RedrawResult TakeRedrawResult(RedrawPlan& plan, std::size_t recordCount);
+
 // PlanRedraw over DocList, then ApplyRedraw into DocList and DocKeys. DocModified is not touched.
 RedrawResult RedrawRegister(RegisterState& state, const ReferenceData& refs,
                             const ProgressCallback& progress = {});

@@ -114,10 +114,8 @@ StagedSave stageSave(const RegisterState& state, const ReferenceData& refs,
 
     startStage(SaveStage::Redraw);
     staged.redrawPlan = PlanRedraw(lines, refs, observer.progress);
+    staged.redraw = TakeRedrawResult(staged.redrawPlan, lines.size());
     const LineChanges& corrections = staged.redrawPlan.corrections;
-    staged.redraw.recordCount = lines.size();
-    staged.redraw.correctedCount = corrections.size();
-    staged.redraw.duplicateLines = std::move(staged.redrawPlan.duplicateLines);
 
     startStage(SaveStage::Writing);
     staged.registerFile = std::make_unique<StagedFile>(target);
