@@ -125,6 +125,12 @@ std::string folderText(const std::filesystem::path& filesDir) {
     return folder;
 }
 
+// The message about a missing list file; the space before the closing quote belongs to it.
+std::string missingFileMessage(const std::filesystem::path& filesDir, std::string_view baseName) {
+    return "Отсутствует файл \"" + folderText(filesDir) + std::string(RefFilePrefix) +
+           std::string(baseName) + " \"";
+}
+
 void requireFile(const std::filesystem::path& path, const std::string& message) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
@@ -229,16 +235,12 @@ ColumnVisibility readColumnsFile(const std::filesystem::path& path) {
 }
 
 LoadedReferences LoadReferences(ReferenceData& refs, const std::filesystem::path& filesDir) {
-    const std::string folder = folderText(filesDir);
-
     const auto levels = referenceFilePath(filesDir, "levels.xml");
-    requireFile(levels,
-                "Отсутствует файл \"" + folder + std::string(RefFilePrefix) + "levels.xml \"");
+    requireFile(levels, missingFileMessage(filesDir, "levels.xml"));
     refs.LevelNames = CodeList(readItemsFile(levels));
 
     const auto types = referenceFilePath(filesDir, "types.xml");
-    requireFile(types,
-                "Отсутствует файл \"" + folder + std::string(RefFilePrefix) + "types.xml \"");
+    requireFile(types, missingFileMessage(filesDir, "types.xml"));
     refs.DocTypeNames = CodeList(readItemsFile(types));
 
     const auto schools = referenceFilePath(filesDir, "Schools.xml");
