@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "AppContext.h"
+#include "ApplicationTitle.h"
 #include "QtText.h"
 #include "RegisterTableModel.h"
 #include "UserPrompts.h"
@@ -68,7 +69,7 @@ void TMainForm::NewFileButtonClick() {
     svidary::NewRegister(ctx_.reg, pathFromQt(target));
     DrawDiplomsList_dotDiplot();
     // The title shows the name as typed, even when it holds a folder or a dot.
-    setWindowTitle(QStringLiteral("Свидарий - \"%1\"").arg(name));
+    setWindowTitle(ApplicationTitle + QStringLiteral(" - \"%1\"").arg(name));
     ShowActiveButton();
     ctx_.prompts.showMessage(
         QStringLiteral("Файл \"%1\" создан").arg(pathToQt(ctx_.reg.CurrentFileName)));

@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "AppContext.h"
+#include "ApplicationTitle.h"
 #include "Pictures.h"
 #include "QtText.h"
 #include "RegisterColumns.h"
@@ -27,7 +28,6 @@
 
 namespace {
 
-const QString ApplicationTitle = QStringLiteral("Свидарий");
 constexpr int FormWidth = 995;
 constexpr int FormHeight = 531;
 constexpr int ToolBarHeight = 39;

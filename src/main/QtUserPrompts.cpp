@@ -1,5 +1,7 @@
 #include "QtUserPrompts.h"
 
+#include "ApplicationTitle.h"
+
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -10,8 +12,6 @@
 #include <QUrl>
 
 namespace {
-
-const QString ApplicationTitle = QStringLiteral("Свидарий");
 
 // As the file dialogs of Windows do, a chosen file makes its folder the working folder, where
 // the reports are written.

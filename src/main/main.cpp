@@ -1,5 +1,6 @@
 #include "core/LargeBlocks.h"
 #include "main/AppContext.h"
+#include "main/ApplicationTitle.h"
 #include "main/HeadlessPrompts.h"
 #include "main/MainForm.h"
 #include "main/QtText.h"
@@ -11,7 +12,7 @@
 int main(int argc, char* argv[]) {
     svidary::ReturnLargeBlocksWhenFreed();
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Свидарий"));
+    QApplication::setApplicationName(ApplicationTitle);
 
     svidary::ReferenceData references;
     svidary::RegisterState registerState;
